@@ -1,0 +1,26 @@
+#pragma once
+// Starting other programs. Item handlers start Internet Explorer's clean-up
+// commands and the menus start companion programs only through this interface,
+// so tests observe the command lines without running anything.
+#include <string>
+
+namespace platform {
+
+class IProcessLauncher {
+ public:
+  virtual ~IProcessLauncher() = default;
+  // Starts `commandLine` in a minimized window and returns at once.
+  // Returns false when the program could not be started.
+  virtual bool StartMinimized(const std::wstring& commandLine) = 0;
+  // Starts `commandLine` hidden and waits for its end. Returns false when the
+  // program could not be started.
+  virtual bool RunHiddenAndWait(const std::wstring& commandLine) = 0;
+};
+
+class Win32ProcessLauncher : public IProcessLauncher {
+ public:
+  bool StartMinimized(const std::wstring& commandLine) override;
+  bool RunHiddenAndWait(const std::wstring& commandLine) override;
+};
+
+}  // namespace platform
