@@ -40,4 +40,9 @@ class Folder {
   std::optional<std::wstring> path_;
 };
 
+// A file or folder location built the same way ("Cookies" folder + "\index.dat"):
+// one built on the no-folder state names nothing, and the erase primitives
+// leave it out.
+using Location = Folder;
+
 }  // namespace engine
