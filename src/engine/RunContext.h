@@ -4,6 +4,7 @@
 // and the services a handler may use.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/Folder.h"
 #include "engine/Notification.h"
@@ -23,6 +24,14 @@ struct RunTotals {
   double ReleasedBytes = 0;
 };
 
+// One row of the plug-in list as a run takes it: the application name (the
+// descriptor is "\plus-in\" + name + ".kdx" in the program's folder) and
+// whether the row is ticked.
+struct PluginEntry {
+  std::wstring Name;
+  bool Ticked = false;
+};
+
 // The services a run and its handlers reach the outside world through.
 struct RunServices {
   platform::IPrompts* Prompts = nullptr;
@@ -34,6 +43,9 @@ struct RunServices {
   std::function<void(RunContext&)> DetectOfficeVersion;
   // Executes the switched-on plug-ins after the last item.
   std::function<void(RunContext&)> RunPlugins;
+  // The plug-in list in list order, as the cleaning settings dialog holds it
+  // (the main window loads the dialog's data, unshown, when it is not loaded).
+  std::function<std::vector<PluginEntry>()> PluginList;
 };
 
 // The row of the results list that the item being run owns.
