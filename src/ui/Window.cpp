@@ -185,6 +185,12 @@ bool ListView::RowChecked(int row) const { return ListView_GetCheckState(hwnd_, 
 void ListView::SetRowChecked(int row, bool checked) {
   ListView_SetCheckState(hwnd_, row, checked ? TRUE : FALSE);
 }
+int ListView::SelectedRow() const { return ListView_GetNextItem(hwnd_, -1, LVNI_SELECTED); }
+void ListView::SelectRow(int row) {
+  ListView_SetItemState(hwnd_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  if (row >= 0) ListView_SetItemState(hwnd_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+void ListView::RemoveRow(int row) { ListView_DeleteItem(hwnd_, row); }
 
 // ---- ProgressBar -----------------------------------------------------------
 
@@ -229,9 +235,23 @@ int TabControl::AddTab(const std::wstring& caption) {
 int TabControl::Selected() const { return TabCtrl_GetCurSel(hwnd_); }
 void TabControl::Select(int index) {
   TabCtrl_SetCurSel(hwnd_, index);
+  ShowSelectedPage();
   if (onChange) onChange();
 }
 int TabControl::Count() const { return TabCtrl_GetItemCount(hwnd_); }
+void TabControl::SetPage(int index, Control& page) {
+  if (index < 0) return;
+  if (pages_.size() <= static_cast<std::size_t>(index)) pages_.resize(static_cast<std::size_t>(index) + 1, nullptr);
+  pages_[static_cast<std::size_t>(index)] = &page;
+  // Pages lie over the tab control's display area.
+  if (page.Hwnd()) SetWindowPos(page.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ShowSelectedPage();
+}
+void TabControl::ShowSelectedPage() {
+  const int selected = Selected();
+  for (std::size_t i = 0; i < pages_.size(); ++i)
+    if (pages_[i]) pages_[i]->SetVisible(static_cast<int>(i) == selected);
+}
 
 // ---- Timer -----------------------------------------------------------------
 
@@ -261,6 +281,9 @@ Form::Form() { InitializeUi(); }
 Form::~Form() { Destroy(); }
 
 void Form::Destroy() {
+  EndModal();
+  for (auto& [name, menu] : popupMenus_) DestroyMenu(menu);
+  popupMenus_.clear();
   if (hwnd_) {
     HWND hwnd = hwnd_;
     DestroyWindow(hwnd);
@@ -318,7 +341,40 @@ void Form::Show() {
   if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
 }
 void Form::Hide() {
+  EndModal();
   if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+}
+
+void Form::EndModal() {
+  // The owner is enabled again before the form goes, so activation returns to it.
+  if (!modalOwner_) return;
+  HWND owner = modalOwner_;
+  modalOwner_ = nullptr;
+  EnableWindow(owner, TRUE);
+  if (hwnd_ && GetActiveWindow() == hwnd_) SetActiveWindow(owner);
+}
+
+void Form::ShowModal(HWND owner) {
+  if (!hwnd_ || modalOwner_) return;
+  if (owner && IsWindowEnabled(owner)) {
+    modalOwner_ = owner;
+    EnableWindow(owner, FALSE);
+  }
+  Show();
+  SetActiveWindow(hwnd_);
+  MSG msg;
+  while (hwnd_ && IsWindowVisible(hwnd_)) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      PostQuitMessage(static_cast<int>(msg.wParam));  // for the main loop
+      break;
+    }
+    if (got < 0) break;
+    if (hwnd_ && IsDialogMessageW(hwnd_, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  EndModal();
 }
 bool Form::IsVisible() const { return hwnd_ && IsWindowVisible(hwnd_); }
 
@@ -378,6 +434,13 @@ Control& Form::AddFrame(const std::wstring& name, const std::wstring& caption, R
                                Scale(rect.width), Scale(rect.height), frame, nullptr, Instance(), nullptr);
     if (box) ApplyFont(box);
   }
+  return control;
+}
+
+Control& Form::AddPanel(const std::wstring& name, Rect rect, Control* parent) {
+  Control& control = Add<Control>(Kind::Frame, name);
+  HWND panel = CreateChild(control, kFrameClass, L"", WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, rect, parent);
+  if (panel) SetPropW(panel, kFramePropForm, hwnd_);
   return control;
 }
 
@@ -489,6 +552,35 @@ bool Form::InvokeMenu(const std::wstring& name) {
 
 bool Form::HasMenuEntry(const std::wstring& name) const { return menuIds_.count(name) != 0; }
 
+void Form::AddPopupMenu(const std::wstring& name, std::vector<MenuEntry> entries) {
+  HMENU popup = CreatePopupMenu();
+  for (MenuEntry& entry : entries) {
+    if (entry.Name.empty()) {
+      AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    int id = nextId_++;
+    menuIds_[entry.Name] = id;
+    menuCommands_[id] = std::move(entry.OnClick);
+    AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(id), entry.Caption.c_str());
+  }
+  if (HMENU old = popupMenus_[name]) DestroyMenu(old);
+  popupMenus_[name] = popup;
+}
+
+bool Form::ShowPopupMenu(const std::wstring& name) {
+  auto it = popupMenus_.find(name);
+  if (it == popupMenus_.end() || !hwnd_) return false;
+  POINT at{};
+  GetCursorPos(&at);
+  SetForegroundWindow(hwnd_);
+  const UINT id = static_cast<UINT>(TrackPopupMenu(it->second, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON,
+                                                   at.x, at.y, 0, hwnd_, nullptr));
+  PostMessageW(hwnd_, WM_NULL, 0, 0);
+  if (id != 0) SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  return true;
+}
+
 bool Form::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -559,8 +651,10 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       auto it = byId_.find(static_cast<int>(header->idFrom));
       if (it == byId_.end()) break;
       Control& control = *it->second;
-      if (control.GetKind() == Kind::TabControl && header->code == TCN_SELCHANGE && control.onChange)
-        control.onChange();
+      if (control.GetKind() == Kind::TabControl && header->code == TCN_SELCHANGE) {
+        static_cast<TabControl&>(control).ShowSelectedPage();
+        if (control.onChange) control.onChange();
+      }
       if (control.GetKind() == Kind::ListView && header->code == LVN_ITEMCHANGED && control.onChange) {
         auto* change = reinterpret_cast<NMLISTVIEW*>(lParam);
         if (change->uChanged & LVIF_STATE) control.onChange();

@@ -76,6 +76,9 @@ class ListView : public Control {
   void SetCheckBoxes(bool on);
   bool RowChecked(int row) const;
   void SetRowChecked(int row, bool checked);
+  int SelectedRow() const;  // -1 when none
+  void SelectRow(int row);  // -1 selects none
+  void RemoveRow(int row);
 };
 
 class ProgressBar : public Control {
@@ -107,6 +110,14 @@ class TabControl : public Control {
   int Selected() const;
   void Select(int index);  // runs onChange as a user's choice would
   int Count() const;
+  // `page` (a panel or frame over the tab's display area) is shown while tab
+  // `index` is selected and hidden otherwise.
+  void SetPage(int index, Control& page);
+
+ private:
+  friend class Form;
+  void ShowSelectedPage();
+  std::vector<Control*> pages_;
 };
 
 class Timer {
@@ -165,6 +176,8 @@ class Form {
   Control& AddCheckBox(const std::wstring& name, const std::wstring& text, Rect rect, Control* parent = nullptr);
   Control& AddLabel(const std::wstring& name, const std::wstring& text, Rect rect, Control* parent = nullptr);
   Control& AddFrame(const std::wstring& name, const std::wstring& caption, Rect rect, Control* parent = nullptr);
+  // A plain container for other controls, without border or caption (a tab page).
+  Control& AddPanel(const std::wstring& name, Rect rect, Control* parent = nullptr);
   Control& AddTextBox(const std::wstring& name, const std::wstring& text, Rect rect, Control* parent = nullptr,
                       DWORD extraStyle = 0);
   Control& AddComboBox(const std::wstring& name, Rect rect, Control* parent = nullptr);
@@ -191,6 +204,16 @@ class Form {
   // Runs a menu entry as a user's choice would. Returns false for an unknown name.
   bool InvokeMenu(const std::wstring& name);
   bool HasMenuEntry(const std::wstring& name) const;
+  // A pop-up menu, never shown in the menu bar; its entries run through
+  // InvokeMenu like those of the menu bar.
+  void AddPopupMenu(const std::wstring& name, std::vector<MenuEntry> entries);
+  // Shows a pop-up menu at the mouse position and runs the chosen entry.
+  // Returns false for an unknown name.
+  bool ShowPopupMenu(const std::wstring& name);
+
+  // Shows the form as a modal window over `owner`: the owner is disabled and
+  // messages are handled here until the form is hidden or destroyed.
+  void ShowModal(HWND owner);
 
   // Scales a 96-DPI length to this window.
   int Scale(int length96) const;
@@ -229,6 +252,9 @@ class Form {
   std::map<std::wstring, int> menuIds_;
   std::map<int, std::function<void()>> menuCommands_;
   HMENU menuBar_ = nullptr;
+  std::map<std::wstring, HMENU> popupMenus_;
+  HWND modalOwner_ = nullptr;
+  void EndModal();
 };
 
 // Registers the common controls and the program's window classes; call once at start-up.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/RunObserver.h"
+#include "platform/FileDialogs.h"
 #include "platform/Process.h"
 #include "platform/Prompts.h"
 
@@ -31,6 +32,34 @@ class FakeProcessLauncher : public platform::IProcessLauncher {
   bool StartMinimized(const std::wstring& commandLine) override;
   bool RunHiddenAndWait(const std::wstring& commandLine) override;
   std::vector<std::wstring> Minimized, HiddenWaited;
+};
+
+// Answers the file-open dialog and the folder browser from scripts (an empty
+// script answers Cancel) and records every dialog shown.
+class FakeFileDialogs : public platform::IFileDialogs {
+ public:
+  std::optional<std::vector<std::wstring>> ChooseFiles(void*, const std::wstring& title,
+                                                       const std::wstring& filter) override {
+    FileDialogs.push_back({title, filter});
+    if (FileAnswers.empty()) return std::nullopt;
+    auto answer = FileAnswers.front();
+    FileAnswers.pop_front();
+    return answer;
+  }
+  std::optional<std::wstring> ChooseFolder(void*, const std::wstring& title) override {
+    FolderTitles.push_back(title);
+    if (FolderAnswers.empty()) return std::nullopt;
+    auto answer = FolderAnswers.front();
+    FolderAnswers.pop_front();
+    return answer;
+  }
+  struct Shown {
+    std::wstring Title, Filter;
+  };
+  std::deque<std::optional<std::vector<std::wstring>>> FileAnswers;
+  std::deque<std::optional<std::wstring>> FolderAnswers;
+  std::vector<Shown> FileDialogs;
+  std::vector<std::wstring> FolderTitles;
 };
 
 // Records everything a run shows.
