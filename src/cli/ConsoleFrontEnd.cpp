@@ -3,6 +3,8 @@
 #include "engine/CleaningRun.h"
 #include "platform/Console.h"
 #include "platform/Prompts.h"
+#include "settings/ItemCatalogue.h"
+#include "settings/PluginDescriptors.h"
 
 namespace cli {
 namespace {
@@ -52,6 +54,18 @@ class ConsoleNotifications : public engine::INotificationSink {
   const ConsoleIo& io_;
 };
 
+// The cleaning items, one line per box of the cleaning settings in dialog
+// order: box name, group caption, box caption, section, key, separated by TAB
+// characters; section and key are empty for a select-all box.
+void ListCatalogue(const ConsoleIo& io) {
+  std::wstring text;
+  for (const settings::CleaningItem& box : settings::ItemCatalogue::Boxes()) {
+    text += std::wstring(box.BoxName) + L"\t" + settings::ItemCatalogue::GroupOf(box).Caption + L"\t" +
+            box.Caption + L"\t" + (box.Section ? box.Section : L"") + L"\t" + (box.Key ? box.Key : L"") + L"\n";
+  }
+  io.Write(text);
+}
+
 }  // namespace
 
 std::wstring UsageText() {
@@ -61,6 +75,10 @@ std::wstring UsageText() {
          L"  clean     run one cleaning run with the settings file sorvd.dat beside\n"
          L"            this program; prints each item and its status (TAB-separated)\n"
          L"            as it ends, then the closing row and the summary\n"
+         L"  list      print the cleaning items: one line per box of the cleaning\n"
+         L"            settings in dialog order, TAB-separated: box name, group,\n"
+         L"            caption, section, key (section and key are empty for a\n"
+         L"            \"Select all of the above\" box)\n"
          L"  --help    show this text\n"
          L"\n"
          L"Exit codes: 0 done, 2 unknown command or arguments.\n";
@@ -71,6 +89,10 @@ int RunConsole(const std::vector<std::wstring>& arguments, const std::wstring& a
   if (arguments.size() == 1 &&
       (arguments[0] == L"--help" || arguments[0] == L"-h" || arguments[0] == L"/?")) {
     io.Write(UsageText());
+    return 0;
+  }
+  if (arguments.size() == 1 && arguments[0] == L"list") {
+    ListCatalogue(io);
     return 0;
   }
   if (arguments.size() != 1 || arguments[0] != L"clean") {
@@ -91,6 +113,13 @@ int RunConsole(const std::vector<std::wstring>& arguments, const std::wstring& a
   // With the option "exit" the run ends without statistics or summary; the
   // console front end then simply returns, the run having done its work.
   context.Services.ExitProgram = [] {};
+  // Without the settings dialog the plug-in list is read as the dialog would load it.
+  context.Services.PluginList = [appPath] {
+    std::vector<engine::PluginEntry> entries;
+    for (const settings::PluginDescriptor& descriptor : settings::AddList(appPath))
+      entries.push_back({descriptor.Name, descriptor.SwitchedOn});
+    return entries;
+  };
 
   engine::Cleaner cleaner(context, observer);
   cleaner.CleanNow(false);
