@@ -65,6 +65,13 @@ std::optional<double> ParseNumber(std::wstring_view text) {
   return value;
 }
 
+bool IsFullPath(std::wstring_view path) {
+  if (path.size() >= 3 && ((path[0] >= L'A' && path[0] <= L'Z') || (path[0] >= L'a' && path[0] <= L'z')) &&
+      path[1] == L':' && path[2] == L'\\')
+    return true;
+  return path.size() > 2 && path[0] == L'\\' && path[1] == L'\\' && path[2] != L'\\';
+}
+
 bool IsNumericOne(std::wstring_view text) {
   std::optional<double> value = ParseNumber(text);
   return value && *value == 1.0;

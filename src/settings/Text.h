@@ -23,6 +23,10 @@ bool SameName(std::wstring_view a, std::wstring_view b);
 // exponent, optional blanks. Anything else is not a number.
 std::optional<double> ParseNumber(std::wstring_view text);
 
+// Whether `path` is a full path (a drive letter, colon and backslash, or a
+// network path "\\server\share..."), not one taken relative to a current folder.
+bool IsFullPath(std::wstring_view path);
+
 // A flag read as a number: on only for the number 1 (" 1 ", "01", "1.0").
 bool IsNumericOne(std::wstring_view text);
 
