@@ -33,7 +33,7 @@ endif()
 file(GLOB SORVANE_TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS tests/support/*.cpp)
 add_library(sorvane_test_support STATIC ${SORVANE_TEST_SUPPORT_SOURCES})
 target_include_directories(sorvane_test_support PUBLIC tests)
-target_link_libraries(sorvane_test_support PUBLIC sorvane_gui GTest::gtest)
+target_link_libraries(sorvane_test_support PUBLIC sorvane_gui sorvane_console GTest::gtest)
 
 function(sorvane_test_program name)
   file(GLOB sources CONFIGURE_DEPENDS ${ARGN})

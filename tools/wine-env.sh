@@ -35,18 +35,27 @@ setup_prefix() {
     rm -rf "$WINEPREFIX"
     "$wine_cmd" wineboot -i >/dev/null 2>&1
     "$wineserver_cmd" -w
+    touch "$WINEPREFIX/.sorvane-ready"
+  fi
+  if [ ! -f "$WINEPREFIX/.sorvane-config-2" ]; then
     # No crash dialog: a crashing test must fail, not wait for a click.
     "$wine_cmd" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    # Xvfb has no window manager: unmanaged windows show and hide without
+    # waiting for one.
+    "$wine_cmd" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     "$wineserver_cmd" -w
-    touch "$WINEPREFIX/.sorvane-ready"
+    touch "$WINEPREFIX/.sorvane-config-2"
   fi
 }
 
 case "${1:-}" in
   --setup)
     setup_prefix
-    # One persistent wineserver for the whole test run.
-    "$wineserver_cmd" -p
+    # One persistent wineserver for the whole test run, with Wine's own
+    # services started now: neither may hold the caller's output open, or the
+    # test runner would wait for them.
+    "$wineserver_cmd" -p </dev/null >/dev/null 2>&1
+    "$wine_cmd" wineboot </dev/null >/dev/null 2>&1
     exit 0 ;;
   --stop)
     "$wineserver_cmd" -k >/dev/null 2>&1
@@ -56,5 +65,5 @@ case "${1:-}" in
     exit 2 ;;
 esac
 
-[ -f "$WINEPREFIX/.sorvane-ready" ] || setup_prefix
+[ -f "$WINEPREFIX/.sorvane-config-2" ] || setup_prefix
 exec "$wine_cmd" "$@"

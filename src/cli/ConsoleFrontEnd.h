@@ -1,6 +1,7 @@
 #pragma once
 // The console front end: one cleaning run on the settings file beside the
 // executable, its rows printed as they end.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,14 +11,14 @@ class IProcessLauncher;
 
 namespace cli {
 
-// Runs the console front end with the arguments after the program name.
-// `write` receives everything printed to standard output, `writeError` the
-// error output. Returns the process exit code.
+// Where the console front end prints: standard output and error output.
 struct ConsoleIo {
-  void (*Write)(const std::wstring&);
-  void (*WriteError)(const std::wstring&);
+  std::function<void(const std::wstring&)> Write;
+  std::function<void(const std::wstring&)> WriteError;
 };
 
+// Runs the console front end with the arguments after the program name, on
+// the settings beside `appPath`. Returns the process exit code.
 int RunConsole(const std::vector<std::wstring>& arguments, const std::wstring& appPath,
                platform::IProcessLauncher& processes, const ConsoleIo& io);
 
