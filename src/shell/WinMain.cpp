@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "platform/Console.h"
+#include "platform/FileDialogs.h"
 #include "platform/Process.h"
 #include "platform/Prompts.h"
 #include "settings/Inifun.h"
@@ -15,6 +16,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   shell::ShellServices services;
   services.Prompts = &prompts;
   services.Processes = &processes;
+  platform::Win32FileDialogs fileDialogs;
+  services.FileDialogs = &fileDialogs;
   services.EndProcess = [] { platform::EndProcess(0); };
 
   shell::FrmMainCode main(settings::AppPath(), services,

@@ -1,5 +1,6 @@
 #include "shell/frmMainCode.h"
 
+#include "dialogs/frmsettings.h"
 #include "engine/UserFolders.h"
 #include "platform/MessagePump.h"
 #include "platform/Prompts.h"
@@ -37,6 +38,7 @@ FrmMainCode::FrmMainCode(std::wstring appPath, ShellServices services, std::wstr
   context_.Services.Processes = services_.Processes;
   context_.Services.Notifications = &notifications_;
   context_.Services.ExitProgram = [this] { ExitProgram(); };
+  context_.Services.PluginList = [this] { return PluginList(); };
 }
 
 FrmMainCode::~FrmMainCode() { Destroy(); }
@@ -102,6 +104,8 @@ void FrmMainCode::CreateMenus() {
                            CleanNow(false);
                          }},
                         {L"", L"", nullptr},
+                        {L"CleanSettings", L"Clean Settings", [this] { ShowCleaningSettings(); }},
+                        {L"", L"", nullptr},
                         {L"exit1", L"Exit", [this] { ExitProgram(); }},
                     });
 }
@@ -151,6 +155,40 @@ void FrmMainCode::ExitProgram() {
   UnregisterBossKeys();
   RemoveTrayIcon();
   if (services_.EndProcess) services_.EndProcess();
+}
+
+// ---- The cleaning settings dialog ----------------------------------------------
+
+dialogs::frmsettings* FrmMainCode::CleaningSettings() const {
+  return settingsDialog_ && settingsDialog_->IsLoaded() ? settingsDialog_.get() : nullptr;
+}
+
+dialogs::frmsettings* FrmMainCode::LoadCleaningSettings() {
+  if (dialogs::frmsettings* loaded = CleaningSettings()) return loaded;
+  dialogs::SettingsDialogServices services;
+  services.Prompts = services_.Prompts;
+  services.FileDialogs = services_.FileDialogs;
+  auto dialog = std::make_unique<dialogs::frmsettings>(context_.AppPath, services);
+  if (!dialog->Load(Hwnd())) return nullptr;
+  settingsDialog_ = std::move(dialog);
+  return settingsDialog_.get();
+}
+
+std::vector<engine::PluginEntry> FrmMainCode::PluginList() {
+  dialogs::frmsettings* dialog = LoadCleaningSettings();
+  return dialog ? dialog->PluginEntries() : std::vector<engine::PluginEntry>();
+}
+
+void FrmMainCode::ShowCleaningSettings() {
+  dialogs::frmsettings* dialog = LoadCleaningSettings();
+  if (!dialog) return;
+  if (dialog->IsVisible()) {
+    SetForegroundWindow(dialog->Hwnd());  // already shown: a second request only brings it forward
+    return;
+  }
+  dialog->ShowModal(Hwnd());
+  // OK and Cancel unload it; a dialog hidden some other way stays loaded.
+  if (!CleaningSettings()) settingsDialog_.reset();
 }
 
 // ---- Activation and closing -------------------------------------------------

@@ -4,7 +4,9 @@
 // every process-wide value (run context, totals, schedule copy, notification queue).
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/CleaningRun.h"
 #include "engine/RunContext.h"
@@ -14,7 +16,12 @@
 namespace platform {
 class IPrompts;
 class IProcessLauncher;
+class IFileDialogs;
 }  // namespace platform
+
+namespace dialogs {
+class frmsettings;
+}
 
 namespace shell {
 
@@ -22,6 +29,7 @@ namespace shell {
 struct ShellServices {
   platform::IPrompts* Prompts = nullptr;
   platform::IProcessLauncher* Processes = nullptr;
+  platform::IFileDialogs* FileDialogs = nullptr;
   // Ends the process (the last step of the Exit procedure).
   std::function<void()> EndProcess;
 };
@@ -42,6 +50,15 @@ class FrmMainCode : public ui::Form, public engine::RunObserver {
 
   // The Exit procedure: the only way the program ends.
   void ExitProgram();
+
+  // Shows the cleaning settings dialog modally, loading it first unless a
+  // run has already loaded it unshown.
+  void ShowCleaningSettings();
+  // The plug-in list of the cleaning settings dialog, as a run takes it; the
+  // dialog's data is loaded, unshown, when the dialog is not loaded.
+  std::vector<engine::PluginEntry> PluginList();
+  // The cleaning settings dialog while it is loaded, else nullptr.
+  dialogs::frmsettings* CleaningSettings() const;
 
   engine::RunContext& Context() { return context_; }
   engine::Cleaner& Cleaner() { return cleaner_; }
@@ -73,6 +90,8 @@ class FrmMainCode : public ui::Form, public engine::RunObserver {
   void CreateMenus();
   void RunLoadSequence();
   void ShowPage(bool statusPage);
+  // The loaded cleaning settings dialog, loading it unshown when it is not; nullptr when it cannot be created.
+  dialogs::frmsettings* LoadCleaningSettings();
   // Later parts of the shell plug in here.
   void AddTrayIcon();
   void RemoveTrayIcon();
@@ -90,6 +109,7 @@ class FrmMainCode : public ui::Form, public engine::RunObserver {
   engine::Cleaner cleaner_;
   int currentRow_ = -1;
   bool busy_ = false;
+  std::unique_ptr<dialogs::frmsettings> settingsDialog_;
 };
 
 // Day flags from the stored CleanDays text: flag 1 is its first character,
