@@ -6,6 +6,7 @@
 
 #include "platform/MessagePump.h"
 #include "settings/Inifun.h"
+#include "shell/Frmsplash.h"
 #include "shell/StartupArguments.h"
 #include "shell/frmMainCode.h"
 #include "support/Doubles.h"
@@ -175,6 +176,34 @@ TEST(StartUp, ScheduleCopyAndCommandLine) {
   EXPECT_EQ(shell::ArgumentPart(L"\"C:\\Program Files\\Sorvane\\sorvane.exe\" min"), L"min");
   EXPECT_EQ(shell::ArgumentPart(L"sorvane.exe   min "), L"min ");
   EXPECT_EQ(shell::ArgumentPart(L"sorvane.exe"), L"");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(StartForm, LoadsTheMainWindowHiddenThenShowsItAndCloses) {
+  test::TempDir dir;
+  test::FakePrompts prompts;
+  shell::ShellServices services;
+  services.Prompts = &prompts;
+  shell::FrmMainCode main(dir.Path(), services, L"");
+  shell::Frmsplash splash(main);
+  ASSERT_TRUE(splash.Start());
+
+  // The main window's load sequence has run, but only the start form is on screen.
+  ASSERT_NE(main.Hwnd(), nullptr);
+  EXPECT_NE(main.Find(L"Label14")->Text(), L"");
+  EXPECT_FALSE(main.IsVisible());
+  EXPECT_TRUE(splash.IsVisible());
+  ASSERT_NE(splash.FindTimer(L"Timer1"), nullptr);
+  EXPECT_EQ(splash.FindTimer(L"Timer1")->Interval(), 2000u);
+
+  splash.FindTimer(L"Timer1")->Fire();
+  EXPECT_TRUE(main.IsVisible());
+  EXPECT_TRUE(main.Find(L"Frame2")->Visible());
+  EXPECT_TRUE(splash.Finished());
+  EXPECT_EQ(splash.Hwnd(), nullptr);
 }
 
 }  // namespace
