@@ -47,23 +47,26 @@ RegistryValueRead ReadRegistryValue(RegistryRoot root, const std::wstring& subke
   OpenKey key(root, subkey, KEY_READ);
   if (!key.get()) return result;
   result.KeyOpened = true;
-  if (bufferBytes > 0x7fffffff) bufferBytes = 0x7fffffff;
-  result.Data.assign(bufferBytes, 0);
+  // The stored size first: some systems add a terminating NUL to a string
+  // stored without one when they copy it out, which would hide the fault.
   DWORD type = REG_NONE;
-  DWORD size = static_cast<DWORD>(bufferBytes);
-  LONG status = RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type,
-                                 result.Data.empty() ? nullptr : result.Data.data(), &size);
-  if (status == ERROR_SUCCESS && result.Data.empty() && size > 0) status = ERROR_MORE_DATA;
-  if (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
-    result.Exists = true;
-    result.Type = type;
+  DWORD stored = 0;
+  if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, nullptr, &stored) != ERROR_SUCCESS)
+    return result;
+  result.Exists = true;
+  result.Type = type;
+  if (stored > bufferBytes) return result;
+  result.Data.assign(stored, 0);
+  DWORD size = stored;
+  if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type,
+                       result.Data.empty() ? nullptr : result.Data.data(), &size) != ERROR_SUCCESS ||
+      size > stored) {
+    result.Data.clear();  // changed in between: not read
+    return result;
   }
-  if (status == ERROR_SUCCESS && size <= bufferBytes) {
-    result.Read = true;
-    result.Data.resize(size);
-  } else {
-    result.Data.clear();
-  }
+  result.Type = type;
+  result.Read = true;
+  result.Data.resize(size);
   return result;
 }
 

@@ -102,7 +102,9 @@ TEST_F(RegistryTest, ReadStringTrimsAtTheStartOnlyAndFailsOnWhatDoesNotFit) {
   PutString(L"multi", std::wstring(L"one\0two\0", 8), platform::kRegMultiSz);
   const DWORD number = 0x00410041;  // "AA" if it were taken as text
   PutBytes(L"number", platform::kRegDword, &number, sizeof(number));
-  PutBytes(L"no nul", platform::kRegSz, L"abc", 3 * sizeof(wchar_t));
+  // (The system itself adds the NUL that a writer forgot when the data is
+  // followed by one, so the stored text is followed by other characters.)
+  PutBytes(L"no nul", platform::kRegSz, L"abcdef", 3 * sizeof(wchar_t));
   PutBytes(L"odd length", platform::kRegSz, L"abc", 7);
   PutBytes(L"no data", platform::kRegSz, nullptr, 0);
 
@@ -177,7 +179,7 @@ TEST_F(RegistryTest, ReadRawKeepsSpacesReportsTheTypeAndFailsLikeReadString) {
   PutString(L"too long", std::wstring(255, L'c'));
   const DWORD number = 7;
   PutBytes(L"number", platform::kRegDword, &number, sizeof(number));
-  PutBytes(L"no nul", platform::kRegSz, L"abc", 3 * sizeof(wchar_t));
+  PutBytes(L"no nul", platform::kRegSz, L"abcdef", 3 * sizeof(wchar_t));
 
   const struct {
     const wchar_t* Name;
