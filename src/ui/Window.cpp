@@ -538,8 +538,16 @@ void Form::AddMenu(const std::wstring& caption, std::vector<MenuEntry> entries) 
   }
   AppendMenuW(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), caption.c_str());
   if (hwnd_) {
+    // The menu bar must not eat into the client area the controls were laid out in.
+    RECT client{};
+    GetClientRect(hwnd_, &client);
     SetMenu(hwnd_, menuBar_);
     DrawMenuBar(hwnd_);
+    RECT frame{0, 0, client.right, client.bottom};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), TRUE,
+                       static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 
