@@ -386,6 +386,35 @@ double EraseFilesByExtensionInFolder(const Folder& folder, std::wstring_view ext
   return WalkFolder(folder, {Match::Extension, extension}, &yield);
 }
 
+double EraseFile(const Location& file) {
+  std::optional<ErasePath> target = Prepare(file);
+  if (!target || target->IsRoot) return 0;
+  std::optional<FolderEntry> entry = platform::PathEntry(target->Extended);
+  if (!entry || entry->IsFolder()) return 0;
+  if (entry->IsLink()) {
+    platform::RemoveLinkItself(target->Extended, false);
+    return 0;
+  }
+  const double bytes = static_cast<double>(entry->Size);
+  platform::DeletePlainFile(target->Extended);
+  return bytes;
+}
+
+double EraseFolder(const Location& folder) {
+  std::optional<ErasePath> target = PrepareFolder(folder);
+  if (!target) return 0;
+  std::optional<FolderEntry> entry = platform::PathEntry(target->Extended);
+  if (!entry || !entry->IsFolder()) return 0;
+  const double bytes = FolderSize(target->Extended);
+  if (entry->IsLink()) {
+    DeleteTree(target->Extended, entry->Attributes, false, false);
+    platform::RemoveLinkItself(target->Extended, false);
+  } else {
+    DeleteTree(target->Extended, entry->Attributes, false, true);
+  }
+  return bytes;
+}
+
 int DeleteRegistryKey(platform::RegistryRoot root, std::wstring_view subkey) {
   // The key is removed only when it exists: it is never created on the way
   // (creating a missing key would leave its missing parents behind).

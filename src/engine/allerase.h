@@ -72,6 +72,20 @@ double EraseFileNamedInFolder(const Folder& folder, std::wstring_view fileName, 
 double EraseFilesByExtensionInFolder(const Folder& folder, std::wstring_view extension,
                                      const YieldHook& yield);
 
+// Single items named by their full path (entries of the custom list, files a
+// handler has chosen one by one).
+
+// One file: its size is counted, then it is deleted without force (a
+// read-only file stays, counted). A folder, or nothing, at the path gives 0.
+double EraseFile(const Location& file);
+
+// One folder as a whole: the size of every file below it is counted, then it
+// is deleted with everything in it, without force (read-only items and the
+// folders that hold them stay). A folder that is itself a link is used as
+// named: what is in it is deleted, then the link itself goes, never the
+// folder it points to.
+double EraseFolder(const Location& folder);
+
 // Registry operations. `root` is a predefined root handle value (0x80000001
 // for the current user, ...); `subkey` the path below it, which must name a
 // key below the root (an empty subkey removes nothing). They return a fixed

@@ -32,6 +32,17 @@ std::optional<std::uint32_t> PathAttributes(const std::wstring& path) {
   return attributes;
 }
 
+std::optional<FolderEntry> PathEntry(const std::wstring& path) {
+  if (path.empty()) return std::nullopt;
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  FolderEntry entry;
+  entry.Attributes = data.dwFileAttributes;
+  if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    entry.Size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  return entry;
+}
+
 bool SetPathAttributes(const std::wstring& path, std::uint32_t attributes) {
   if (path.empty()) return false;
   return SetFileAttributesW(path.c_str(), attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes) != FALSE;

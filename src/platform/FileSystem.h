@@ -36,6 +36,10 @@ bool ListFolderEntries(const std::wstring& folder, std::vector<FolderEntry>& ent
 // The attributes of a file or folder; nullopt when it cannot be read (missing).
 std::optional<std::uint32_t> PathAttributes(const std::wstring& path);
 
+// The attributes and size of one file or folder (Name left empty); nullopt
+// when it cannot be read (missing).
+std::optional<FolderEntry> PathEntry(const std::wstring& path);
+
 // Sets the attributes; 0 means normal (read-only, hidden, system, archive cleared).
 bool SetPathAttributes(const std::wstring& path, std::uint32_t attributes);
 

@@ -283,6 +283,7 @@ std::vector<Operation> AllFolderOperations() {
   std::vector<Operation> ops = OperationsTakingLogs();
   ops.push_back({"EraseFoldersNamed", [](const Folder& f) { return engine::EraseFoldersNamed(f, L"sub"); }, true});
   ops.push_back({"EmptyFolder", [](const Folder& f) { return engine::EmptyFolder(f); }, false});
+  ops.push_back({"EraseFolder", [](const Folder& f) { return engine::EraseFolder(f); }, true});
   return ops;
 }
 
@@ -333,6 +334,43 @@ TEST(EraseFilesTest, LongAndNonAsciiPathsAreErased) {
   Make(L"\\\\?\\" + deep + L"\\again.dat", 80);
   EXPECT_EQ(engine::EmptyFolder(At(dir / L"long")), 80);
   EXPECT_TRUE(Snapshot(dir / L"long").empty());
+}
+
+TEST(EraseSingleItemTest, AFileOrAFolderNamedByItsPath) {
+  test::TempDir dir;
+  Make(dir / L"a.log", 5);
+  Make(dir / L"ro.log", 7, kReadOnly);
+  EXPECT_EQ(engine::EraseFile(At(dir / L"a.log")), 5);
+  EXPECT_FALSE(test::Exists(dir / L"a.log"));
+  EXPECT_EQ(engine::EraseFile(At(dir / L"ro.log")), 7);  // counted, and stays
+  EXPECT_TRUE(test::Exists(dir / L"ro.log"));
+  EXPECT_EQ(engine::EraseFile(At(dir / L"missing.log")), 0);
+  EXPECT_EQ(engine::EraseFile(Folder::None() + L"\\ro.log"), 0);
+
+  Make(dir / L"tree\\a", 1);
+  Make(dir / L"tree\\sub\\b", 2);
+  Make(dir / L"kept\\a", 3);
+  Make(dir / L"kept\\sub\\ro", 4, kReadOnly);
+  Make(dir / L"kept\\other\\c", 5);
+  EXPECT_EQ(engine::EraseFile(At(dir / L"tree")), 0);  // a folder is no file
+  EXPECT_TRUE(test::Exists(dir / L"tree\\a"));
+  EXPECT_EQ(engine::EraseFolder(At(dir / L"tree")), 3);
+  EXPECT_FALSE(test::Exists(dir / L"tree"));
+  EXPECT_EQ(engine::EraseFolder(At(dir / L"kept")), 12);
+  EXPECT_EQ(Snapshot(dir / L"kept"), (Tree{{L"sub", -1}, {L"sub\\ro", 4}}));
+  EXPECT_EQ(engine::EraseFolder(At(dir / L"ro.log")), 0);  // a file is no folder
+  EXPECT_TRUE(test::Exists(dir / L"ro.log"));
+
+  // Relative names reach nothing, even where the current folder holds them.
+  wchar_t saved[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, saved);
+  SetCurrentDirectoryW(dir.Path().c_str());
+  Make(dir / L"b.log", 6);
+  EXPECT_EQ(engine::EraseFile(At(L"b.log")), 0);
+  EXPECT_EQ(engine::EraseFolder(At(L"kept")), 0);
+  SetCurrentDirectoryW(saved);
+  EXPECT_TRUE(test::Exists(dir / L"b.log"));
+  EXPECT_TRUE(test::Exists(dir / L"kept\\sub\\ro"));
 }
 
 // ---- Links ------------------------------------------------------------------
@@ -396,6 +434,7 @@ TEST_F(EraseLinkTest, NoOperationEntersCountsOrDeletesWhatALinkBelowItPointsTo) 
       {"EraseFoldersNamed linked", [](const Folder& f) { return engine::EraseFoldersNamed(f, L"linked"); }, 0},
       {"EraseFilesInFolder", [](const Folder& f) { return engine::EraseFilesInFolder(f); }, 3},
       {"EmptyFolder", [](const Folder& f) { return engine::EmptyFolder(f); }, 15},
+      {"EraseFolder", [](const Folder& f) { return engine::EraseFolder(f); }, 15},
   };
   for (const auto& op : ops) {
     test::TempDir walked;
@@ -428,6 +467,12 @@ TEST_F(EraseLinkTest, TheFolderNamedMayItselfBeALink) {
   Make(outside_ / L"real\\c.txt", 7);
   EXPECT_EQ(engine::EmptyFolder(At(walked / L"redirected")), 7);
   EXPECT_NE(Attributes(walked / L"redirected") & FILE_ATTRIBUTE_REPARSE_POINT, 0u);  // still a link
+  EXPECT_TRUE(test::Exists(outside_ / L"real"));
+  EXPECT_TRUE(Snapshot(outside_ / L"real").empty());
+
+  // Removed as a whole: what is in it goes, then at most the link itself.
+  Make(outside_ / L"real\\d.txt", 8);
+  EXPECT_EQ(engine::EraseFolder(At(walked / L"redirected")), 8);
   EXPECT_TRUE(test::Exists(outside_ / L"real"));
   EXPECT_TRUE(Snapshot(outside_ / L"real").empty());
 }
