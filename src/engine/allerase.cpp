@@ -300,6 +300,15 @@ std::wstring KeyBelowRoot(std::wstring_view subkey) {
   return key;
 }
 
+// The form of a checked path for a system call that takes a plain path: the
+// short form when the system reads it back as it stands, else the long-path
+// form. A name that ends in a dot or a blank ("Config." reached through
+// "\\?\") would otherwise lose that ending and name another file.
+const std::wstring& PlainCallForm(const ErasePath& path) {
+  if (path.Full.size() < 260 && platform::FullPathName(path.Full) == path.Full) return path.Full;
+  return path.Extended;
+}
+
 }  // namespace
 
 double EraseFilesNamed(const Folder& folder, std::wstring_view fileName, const YieldHook& yield) {
@@ -440,13 +449,18 @@ void DeleteIniSection(const Location& file, std::wstring_view section) {
   if (!path || path->IsRoot || section.empty()) return;
   // Only an existing file: removing a section never creates a file.
   if (!platform::FileExists(path->Extended)) return;
-  platform::IniDeleteSection(path->Full.size() < 260 ? path->Full : path->Extended, std::wstring(section));
+  // The profile functions resolve the name once more (some systems drop a
+  // final dot or blank even from a long-path form): a name they would read as
+  // another file's is left alone.
+  const std::wstring& form = PlainCallForm(*path);
+  if (platform::FullPathName(form) != form) return;
+  platform::IniDeleteSection(form, std::wstring(section));
 }
 
 void DeleteFileAtReboot(const Location& file) {
   std::optional<ErasePath> path = Prepare(file);
   if (!path || path->IsRoot) return;
-  platform::ScheduleDeleteAtRestart(path->Full.size() < 260 ? path->Full : path->Extended);
+  platform::ScheduleDeleteAtRestart(PlainCallForm(*path));
 }
 
 }  // namespace engine

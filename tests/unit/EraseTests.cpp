@@ -562,6 +562,26 @@ TEST(DeleteIniSectionTest, RemovesOneSectionAndLeavesTheRest) {
   EXPECT_FALSE(test::Exists(dir / L"missing.ini"));
 }
 
+// A name that ends in a dot or a blank is one the system's plain-path rules
+// would drop that ending from ("Config." is read as "Config"): named through
+// the long-path form it never reaches its namesake. (Where the profile
+// functions cannot reach such a name at all, it is left as it is.)
+TEST(DeleteIniSectionTest, ANameEndingInADotOrBlankNeverReachesItsNamesake) {
+  for (const wchar_t* ending : {L".", L" ", L". ."}) {
+    test::TempDir dir;
+    const std::wstring plain = dir / L"Config";
+    const std::wstring odd = L"\\\\?\\" + plain + ending;
+    test::WriteFileBytes(plain, "[TypedUrls]\r\nurl1=a\r\n");
+    test::WriteFileBytes(odd, "[TypedUrls]\r\nurl1=b\r\n");
+    engine::DeleteIniSection(At(odd), L"TypedUrls");
+    EXPECT_EQ(test::ReadFileBytes(plain), "[TypedUrls]\r\nurl1=a\r\n") << testing::PrintToString(ending);
+    const std::string left = test::ReadFileBytes(odd);
+    EXPECT_TRUE(left == "[TypedUrls]\r\nurl1=b\r\n" || left.find("TypedUrls") == std::string::npos)
+        << testing::PrintToString(ending) << left;
+    DeleteFileW(odd.c_str());
+  }
+}
+
 // The names in the list of deletes and renames that the system carries out at
 // its next start (pairs of a name and a new name, empty for a delete).
 std::vector<std::wstring> PendingRestartDeletes() {
@@ -595,6 +615,10 @@ TEST(DeleteFileAtRebootTest, SchedulesTheNamedFileOnly) {
   engine::DeleteFileAtReboot(At(dir.Path().substr(0, 3)));
   const std::vector<std::wstring> untouched = PendingRestartDeletes();
   engine::DeleteFileAtReboot(At(dir / L"index.dat"));
+  // A name the plain-path rules would cut ("index.dat." is read as "index.dat").
+  const std::wstring odd = dir / L"index.dat.";
+  Make(L"\\\\?\\" + odd, 6);
+  engine::DeleteFileAtReboot(At(L"\\\\?\\" + odd));
   const std::vector<std::wstring> after = PendingRestartDeletes();
 
   if (saved.Read)
@@ -610,6 +634,10 @@ TEST(DeleteFileAtRebootTest, SchedulesTheNamedFileOnly) {
   ASSERT_NE(it + 1, after.end());
   EXPECT_EQ(*(it + 1), L"");  // no new name: a delete
   EXPECT_TRUE(test::Exists(dir / L"index.dat"));  // only at the next restart
+  // The odd name is scheduled as it stands, and its namesake only once (above).
+  EXPECT_NE(std::find(after.begin(), after.end(), L"\\??\\" + odd), after.end());
+  EXPECT_EQ(std::count(after.begin(), after.end(), scheduled), 1);
+  DeleteFileW((L"\\\\?\\" + odd).c_str());
 }
 
 // ---- Registry -------------------------------------------------------------------
