@@ -105,10 +105,19 @@ std::optional<ErasePath> Prepare(const Location& location) {
   return FromFull(std::move(full));
 }
 
-// A folder location a folder operation may work in: never a root.
+// A folder location a folder operation may work in: never a root. A folder
+// named by a link is used as named, but not when the link leads to a whole
+// drive or share (or to somewhere the system cannot name).
 std::optional<ErasePath> PrepareFolder(const Folder& folder) {
   std::optional<ErasePath> path = Prepare(folder);
   if (!path || path->IsRoot) return std::nullopt;
+  const std::optional<std::uint32_t> attributes = platform::PathAttributes(path->Extended);
+  if (attributes && (*attributes & platform::kAttributeReparsePoint)) {
+    const std::wstring target = platform::FinalPathName(path->Extended);
+    if (target.empty()) return std::nullopt;
+    const std::optional<ErasePath> leadsTo = Prepare(Location::At(target));
+    if (!leadsTo || leadsTo->IsRoot) return std::nullopt;
+  }
   return path;
 }
 

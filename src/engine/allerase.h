@@ -20,7 +20,8 @@
 //  - a location built on the no-folder state, an empty or relative path, a
 //    path with wildcards, and a path too long for the system: nothing at all;
 //  - a drive or share root ("C:\", "\\server\share"): no folder operation
-//    walks, empties or removes a whole root;
+//    walks, empties or removes a whole root, named or reached through a link
+//    that the caller names;
 //  - anything behind a link: a walk never enters a junction or symbolic link
 //    it finds below the folder it was given; nothing behind it is counted or
 //    deleted, and where a folder is removed as a whole only the link itself

@@ -93,6 +93,26 @@ bool ScheduleDeleteAtRestart(const std::wstring& path) {
   return !path.empty() && MoveFileExW(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
 }
 
+std::wstring FinalPathName(const std::wstring& path) {
+  if (path.empty()) return {};
+  HANDLE handle = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return {};
+  std::wstring name(MAX_PATH, L'\0');
+  DWORD got = GetFinalPathNameByHandleW(handle, name.data(), static_cast<DWORD>(name.size()),
+                                        FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  if (got >= name.size()) {
+    name.assign(got + 1, L'\0');
+    got = GetFinalPathNameByHandleW(handle, name.data(), static_cast<DWORD>(name.size()),
+                                    FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  }
+  CloseHandle(handle);
+  if (got == 0 || got >= name.size()) return {};
+  name.resize(got);
+  return name;
+}
+
 std::wstring FullPathName(const std::wstring& path) {
   if (path.empty()) return {};
   DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);

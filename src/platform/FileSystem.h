@@ -61,6 +61,11 @@ bool RemoveLinkItself(const std::wstring& path, bool force);
 // Registers a file for deletion at the next restart.
 bool ScheduleDeleteAtRestart(const std::wstring& path);
 
+// What a path finally leads to with every link on it followed, as the system
+// names it ("\\?\C:\Users\Ann", "\\?\UNC\server\share\x"); "" when it
+// cannot be opened or named by a drive letter or share.
+std::wstring FinalPathName(const std::wstring& path);
+
 // The full, normalised form of a path (".", ".." and "/" resolved) as the
 // system computes it; "" on failure.
 std::wstring FullPathName(const std::wstring& path);

@@ -86,6 +86,8 @@ bool MakeLink(const std::wstring& link, const std::wstring& target, bool folder)
 
 }  // namespace
 
+bool UnderWine() { return WineUnixFileName() != nullptr; }
+
 bool MakeFolderLink(const std::wstring& link, const std::wstring& target) { return MakeLink(link, target, true); }
 
 bool MakeFileLink(const std::wstring& link, const std::wstring& target) { return MakeLink(link, target, false); }

@@ -7,6 +7,10 @@
 
 namespace test {
 
+// Whether the tests run under Wine (so the system drive is the test prefix's,
+// inside the build folder).
+bool UnderWine();
+
 // Creates `link` as a symbolic link to the folder `target` (both Windows
 // paths). Returns false when links cannot be made here.
 bool MakeFolderLink(const std::wstring& link, const std::wstring& target);

@@ -477,6 +477,50 @@ TEST_F(EraseLinkTest, TheFolderNamedMayItselfBeALink) {
   EXPECT_TRUE(Snapshot(outside_ / L"real").empty());
 }
 
+// What the system reports a folder path finally leads to, links followed.
+std::wstring FinalPathOf(const std::wstring& path) {
+  HANDLE handle = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return {};
+  wchar_t buffer[1024] = {};
+  const DWORD got = GetFinalPathNameByHandleW(handle, buffer, 1024, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  CloseHandle(handle);
+  return got > 0 && got < 1024 ? std::wstring(buffer, got) : std::wstring();
+}
+
+TEST_F(EraseLinkTest, ANamedLinkThatLeadsToAWholeDriveIsNotWorkedIn) {
+  // The system drive's root, with a file and a folder of this test's own.
+  // Only where that drive lies inside the build folder (the test prefix).
+  if (!test::UnderWine()) GTEST_SKIP() << "the system drive is a real one here";
+  wchar_t windows[MAX_PATH] = {};
+  ASSERT_GT(GetWindowsDirectoryW(windows, MAX_PATH), 3u);
+  const std::wstring root = std::wstring(windows).substr(0, 3);
+  const std::wstring own = L"sorvane-test-" + std::to_wstring(GetCurrentProcessId());
+  const std::wstring marker = root + own + L".mark";
+  Make(marker, 3);
+  Make(root + own + L"\\f.mark", 4);
+  // (In the fixture's folder, so that the link goes before any folder does.)
+  const std::wstring named = outside_ / L"to drive";
+  Link(named, root);
+  const std::wstring target = FinalPathOf(named);
+
+  const Folder link = At(named);
+  const double byName = engine::EraseFileNamedInFolder(link, own + L".mark", kNoYield);
+  const double byExtension = engine::EraseFilesByExtensionInFolder(link, L"mark", kNoYield);
+  const bool markerStays = test::Exists(marker);
+  // Below the link the drive's folders are named like any others.
+  const double below = engine::EraseFolderFiles(link + (L"\\" + own));
+  DeleteFileW(marker.c_str());
+  DeleteFileW((root + own + L"\\f.mark").c_str());
+  RemoveDirectoryW((root + own).c_str());
+
+  ASSERT_EQ(target, L"\\\\?\\" + root) << "the link must show the drive it leads to";
+  EXPECT_EQ(byName, 0);
+  EXPECT_EQ(byExtension, 0);
+  EXPECT_TRUE(markerStays);
+  EXPECT_EQ(below, 4);
+}
+
 // ---- Bad input ----------------------------------------------------------------
 
 // Restores the current folder.
