@@ -74,13 +74,16 @@ std::optional<ErasePath> FromFull(std::wstring full) {
   }
   if (HasWildcard(full) || HasDotComponent(full) || result.Extended.size() > kMaxPathChars)
     return std::nullopt;
+  // A colon past the drive's names a stream of a file or folder, never a file
+  // of its own: "C:\::$INDEX_ALLOCATION" is the root folder under another name.
+  if (full.find(L':', full[1] == L':' ? 2 : 0) != std::wstring::npos) return std::nullopt;
   result.Full = std::move(full);
   return result;
 }
 
 // The erasable form of a location: nullopt for the no-folder state, an empty,
 // relative or drive-relative path ("x", "C:x", "\x"), a device path, a path
-// with wildcards and a path too long for the system.
+// with wildcards or a stream name ("a.txt:s") and a path too long for the system.
 std::optional<ErasePath> Prepare(const Location& location) {
   const std::wstring* given = location.Path();
   if (!given || given->empty() || given->size() > kMaxPathChars) return std::nullopt;
@@ -98,7 +101,9 @@ std::optional<ErasePath> Prepare(const Location& location) {
   const bool driveAbsolute = path.size() >= 3 && IsLetter(path[0]) && path[1] == L':' && path[2] == L'\\';
   const bool unc = UncRootLength(path) != 0 && path.compare(0, 4, L"\\\\.\\") != 0;
   if (!driveAbsolute && !unc) return std::nullopt;
-  if (HasWildcard(path)) return std::nullopt;
+  // Checked before "." and ".." are resolved, which could drop the part that
+  // holds them.
+  if (HasWildcard(path) || path.find(L':', 2) != std::wstring::npos) return std::nullopt;
   // Resolves "." and ".." (so "C:\Users\..\.." is seen as the root it names).
   std::wstring full = platform::FullPathName(path);
   if (full.empty()) return std::nullopt;

@@ -18,7 +18,8 @@
 //
 // What is never erased:
 //  - a location built on the no-folder state, an empty or relative path, a
-//    path with wildcards, and a path too long for the system: nothing at all;
+//    path with wildcards or a stream name ("file.txt:stream"), and a path too
+//    long for the system: nothing at all;
 //  - a drive or share root ("C:\", "\\server\share"): no folder operation
 //    walks, empties or removes a whole root, named or reached through a link
 //    that the caller names;

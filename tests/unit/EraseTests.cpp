@@ -561,6 +561,10 @@ TEST(EraseBadInputTest, EmptyRelativeRootAndOddPathsEraseNothing) {
       At(L"\\\\.\\" + work),                        // a device path
       At(L"\\\\?\\" + work + L"\\sub\\..\\"),       // dots are not resolved in literal paths
       At(L"C:\\" + std::wstring(40000, L'a')),      // too long for the system
+      // The root by a stream name (file systems with streams open it so).
+      At(drive.Root() + L"::$INDEX_ALLOCATION"),
+      At(drive.Root() + L":$I30:$INDEX_ALLOCATION"),
+      At(work + L"\\sub::$INDEX_ALLOCATION\\..\\.."),  // a stream name is not resolved away
   };
   for (const Operation& op : AllFolderOperations()) {
     Make(work + L"\\ro.log", 1);
