@@ -475,6 +475,10 @@ TEST_F(EraseLinkTest, TheFolderNamedMayItselfBeALink) {
   EXPECT_EQ(engine::EraseFolder(At(walked / L"redirected")), 8);
   EXPECT_TRUE(test::Exists(outside_ / L"real"));
   EXPECT_TRUE(Snapshot(outside_ / L"real").empty());
+  // The link goes before its folder does: under Wine, removing a folder link
+  // as a folder removes the (empty) folder it leads to and leaves the link.
+  for (const std::wstring& link : links_) test::RemoveLink(link);
+  links_.clear();
 }
 
 // What the system reports a folder path finally leads to, links followed.
