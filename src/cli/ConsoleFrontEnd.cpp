@@ -3,6 +3,7 @@
 #include "engine/CleaningRun.h"
 #include "platform/Console.h"
 #include "platform/Prompts.h"
+#include "platform/UrlHistoryStore.h"
 #include "settings/ItemCatalogue.h"
 #include "settings/PluginDescriptors.h"
 
@@ -110,6 +111,9 @@ int RunConsole(const std::vector<std::wstring>& arguments, const std::wstring& a
   context.Services.Prompts = &prompts;
   context.Services.Processes = &processes;
   context.Services.Notifications = &notifications;
+  platform::ComUrlHistoryStoreFactory urlHistory;
+  context.Services.UrlHistory = &urlHistory;
+  // No key sender: keys typed from a console run would land in the terminal.
   // With the option "exit" the run ends without statistics or summary; the
   // console front end then simply returns, the run having done its work.
   context.Services.ExitProgram = [] {};

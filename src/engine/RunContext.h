@@ -12,6 +12,8 @@
 namespace platform {
 class IPrompts;
 class IProcessLauncher;
+class IKeySender;
+class IUrlHistoryStoreFactory;
 }  // namespace platform
 
 namespace engine {
@@ -46,6 +48,12 @@ struct RunServices {
   // The plug-in list in list order, as the cleaning settings dialog holds it
   // (the main window loads the dialog's data, unshown, when it is not loaded).
   std::function<std::vector<PluginEntry>()> PluginList;
+  // The browser's URL history store, created for each use (history items clear it).
+  platform::IUrlHistoryStoreFactory* UrlHistory = nullptr;
+  // Key sequences to the window that has the keyboard focus.
+  platform::IKeySender* Keys = nullptr;
+  // Gives the keyboard focus back to the program's main window.
+  std::function<void()> FocusMainWindow;
 };
 
 // The row of the results list that the item being run owns.

@@ -36,4 +36,8 @@ bool Win32ProcessLauncher::RunHiddenAndWait(const std::wstring& commandLine) {
   return Start(commandLine, SW_HIDE, true);
 }
 
+bool Win32ProcessLauncher::StartHidden(const std::wstring& commandLine) {
+  return Start(commandLine, SW_HIDE, false);
+}
+
 }  // namespace platform

@@ -15,12 +15,16 @@ class IProcessLauncher {
   // Starts `commandLine` hidden and waits for its end. Returns false when the
   // program could not be started.
   virtual bool RunHiddenAndWait(const std::wstring& commandLine) = 0;
+  // Starts `commandLine` hidden and returns at once. Returns false when the
+  // program could not be started.
+  virtual bool StartHidden(const std::wstring& commandLine) = 0;
 };
 
 class Win32ProcessLauncher : public IProcessLauncher {
  public:
   bool StartMinimized(const std::wstring& commandLine) override;
   bool RunHiddenAndWait(const std::wstring& commandLine) override;
+  bool StartHidden(const std::wstring& commandLine) override;
 };
 
 }  // namespace platform

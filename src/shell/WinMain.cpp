@@ -3,8 +3,10 @@
 
 #include "platform/Console.h"
 #include "platform/FileDialogs.h"
+#include "platform/Input.h"
 #include "platform/Process.h"
 #include "platform/Prompts.h"
+#include "platform/UrlHistoryStore.h"
 #include "settings/Inifun.h"
 #include "shell/Frmsplash.h"
 #include "shell/StartupArguments.h"
@@ -18,6 +20,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   services.Processes = &processes;
   platform::Win32FileDialogs fileDialogs;
   services.FileDialogs = &fileDialogs;
+  platform::ComUrlHistoryStoreFactory urlHistory;
+  services.UrlHistory = &urlHistory;
+  platform::Win32KeySender keys;
+  services.Keys = &keys;
   services.EndProcess = [] { platform::EndProcess(0); };
 
   shell::FrmMainCode main(settings::AppPath(), services,

@@ -39,6 +39,11 @@ FrmMainCode::FrmMainCode(std::wstring appPath, ShellServices services, std::wstr
   context_.Services.Notifications = &notifications_;
   context_.Services.ExitProgram = [this] { ExitProgram(); };
   context_.Services.PluginList = [this] { return PluginList(); };
+  context_.Services.UrlHistory = services_.UrlHistory;
+  context_.Services.Keys = services_.Keys;
+  context_.Services.FocusMainWindow = [this] {
+    if (Hwnd()) SetFocus(Hwnd());
+  };
 }
 
 FrmMainCode::~FrmMainCode() { Destroy(); }

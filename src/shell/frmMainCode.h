@@ -17,6 +17,8 @@ namespace platform {
 class IPrompts;
 class IProcessLauncher;
 class IFileDialogs;
+class IKeySender;
+class IUrlHistoryStoreFactory;
 }  // namespace platform
 
 namespace dialogs {
@@ -30,6 +32,8 @@ struct ShellServices {
   platform::IPrompts* Prompts = nullptr;
   platform::IProcessLauncher* Processes = nullptr;
   platform::IFileDialogs* FileDialogs = nullptr;
+  platform::IUrlHistoryStoreFactory* UrlHistory = nullptr;
+  platform::IKeySender* Keys = nullptr;
   // Ends the process (the last step of the Exit procedure).
   std::function<void()> EndProcess;
 };

@@ -28,4 +28,9 @@ bool FakeProcessLauncher::RunHiddenAndWait(const std::wstring& commandLine) {
   return true;
 }
 
+bool FakeProcessLauncher::StartHidden(const std::wstring& commandLine) {
+  Hidden.push_back(commandLine);
+  return true;
+}
+
 }  // namespace test

@@ -31,7 +31,8 @@ class FakeProcessLauncher : public platform::IProcessLauncher {
  public:
   bool StartMinimized(const std::wstring& commandLine) override;
   bool RunHiddenAndWait(const std::wstring& commandLine) override;
-  std::vector<std::wstring> Minimized, HiddenWaited;
+  bool StartHidden(const std::wstring& commandLine) override;
+  std::vector<std::wstring> Minimized, HiddenWaited, Hidden;
 };
 
 // Answers the file-open dialog and the folder browser from scripts (an empty
