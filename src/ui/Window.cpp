@@ -223,6 +223,15 @@ void ListBox::SetHorizontalExtent(int pixels) { SendMessageW(hwnd_, LB_SETHORIZO
 int ListBox::HorizontalExtent() const {
   return static_cast<int>(SendMessageW(hwnd_, LB_GETHORIZONTALEXTENT, 0, 0));
 }
+bool ListBox::IsSelected(int index) const { return SendMessageW(hwnd_, LB_GETSEL, index, 0) > 0; }
+void ListBox::SetSelected(int index, bool selected) {
+  SendMessageW(hwnd_, LB_SETSEL, selected ? TRUE : FALSE, index);
+}
+int ListBox::CaretIndex() const {
+  if (Count() == 0) return -1;
+  LRESULT index = SendMessageW(hwnd_, LB_GETCARETINDEX, 0, 0);
+  return index == LB_ERR ? -1 : static_cast<int>(index);
+}
 
 // ---- TabControl ------------------------------------------------------------
 

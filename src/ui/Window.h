@@ -101,6 +101,10 @@ class ListBox : public Control {
   void Select(int index);
   void SetHorizontalExtent(int pixels);
   int HorizontalExtent() const;
+  // Lists that allow several selected entries (created with LBS_EXTENDEDSEL).
+  bool IsSelected(int index) const;
+  void SetSelected(int index, bool selected);
+  int CaretIndex() const;  // the entry with the focus rectangle, -1 when none
 };
 
 class TabControl : public Control {
