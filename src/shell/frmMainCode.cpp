@@ -1,6 +1,8 @@
 #include "shell/frmMainCode.h"
 
+#include "dialogs/frmcookie.h"
 #include "dialogs/frmsettings.h"
+#include "dialogs/frmurl.h"
 #include "engine/UserFolders.h"
 #include "platform/MessagePump.h"
 #include "platform/Prompts.h"
@@ -173,6 +175,10 @@ dialogs::frmsettings* FrmMainCode::LoadCleaningSettings() {
   dialogs::SettingsDialogServices services;
   services.Prompts = services_.Prompts;
   services.FileDialogs = services_.FileDialogs;
+  services.ShowUrlKeepList = [appPath = context_.AppPath](HWND owner) { dialogs::ShowFrmUrl(owner, appPath); };
+  services.ShowCookieKeepList = [appPath = context_.AppPath](HWND owner) {
+    dialogs::ShowFrmCookie(owner, appPath);
+  };
   auto dialog = std::make_unique<dialogs::frmsettings>(context_.AppPath, services);
   if (!dialog->Load(Hwnd())) return nullptr;
   settingsDialog_ = std::move(dialog);
