@@ -494,4 +494,32 @@ TEST_F(SettingsFromMainWindowTest, ARunLoadsThePluginListUnshownAndOpeningShowsT
   EXPECT_EQ(main->Context().Services.PluginList().size(), 2u);  // loaded afresh
 }
 
+TEST_F(SettingsFromMainWindowTest, OptionsButtonsOpenTheKeepListDialogsModally) {
+  auto main = OpenMain();
+  main->Show();
+  std::vector<std::wstring> opened;
+  // Closes the keep-list window with `caption` once its own modal loop runs.
+  auto closeLater = [&](const wchar_t* caption) {
+    WhileModal([&opened, caption] {
+      HWND window = FindWindowW(nullptr, caption);
+      if (!window) return;
+      opened.push_back(caption);
+      SendMessageW(window, WM_CLOSE, 0, 0);
+    });
+  };
+  WhileModal([&] {
+    dialogs::frmsettings* dialog = main->CleaningSettings();
+    ASSERT_NE(dialog, nullptr);
+    closeLater(L"URL Drop-List Options");
+    dialog->Find(L"Command7")->Click();
+    closeLater(L"Cookies Options");
+    dialog->Find(L"Command8")->Click();
+    EXPECT_TRUE(dialog->IsLoaded());  // the settings stay open under the keep lists
+    dialog->Find(L"Command3")->Click();
+  });
+  main->InvokeMenu(L"CleanSettings");
+  EXPECT_EQ(opened, (std::vector<std::wstring>{L"URL Drop-List Options", L"Cookies Options"}));
+  EXPECT_EQ(main->CleaningSettings(), nullptr);
+}
+
 }  // namespace
