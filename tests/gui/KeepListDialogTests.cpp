@@ -6,10 +6,13 @@
 #include <stdexcept>
 
 #include "dialogs/frmcookie.h"
+#include "dialogs/frmsettings.h"
 #include "dialogs/frmurl.h"
 #include "platform/Files.h"
 #include "platform/Registry.h"
 #include "settings/KeepLists.h"
+#include "shell/frmMainCode.h"
+#include "support/Doubles.h"
 #include "support/SavedRegistry.h"
 #include "support/TempDir.h"
 
@@ -232,6 +235,59 @@ TEST_F(KeepListDialogTest, TheDialogIsShownModallyOverItsOwnerAndUnloadedOnClose
   EXPECT_TRUE(probe.OwnerDisabled);
   EXPECT_TRUE(IsWindowEnabled(owner.Hwnd()));
   EXPECT_EQ(FindWindowW(nullptr, L"URL Drop-List Options"), nullptr);
+}
+
+// The cleaning settings dialog opens the cookie keep list from its second
+// "Options" button, modally over itself.
+struct OptionsProbe {
+  shell::FrmMainCode* Main = nullptr;
+  bool Clicked = false;
+  bool CookieDialogShown = false;
+  bool SettingsDisabled = false;
+  int Ticks = 0;
+} options;
+
+void CALLBACK DriveOptionsButton(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (++options.Ticks > 200) {  // never wait forever
+    KillTimer(nullptr, timer);
+    if (dialogs::frmsettings* settings = options.Main->CleaningSettings()) settings->Cancel();
+    return;
+  }
+  dialogs::frmsettings* settings = options.Main->CleaningSettings();
+  if (HWND cookie = FindWindowW(nullptr, L"Cookies Options"); cookie && IsWindowVisible(cookie)) {
+    options.CookieDialogShown = true;
+    options.SettingsDisabled = settings && !IsWindowEnabled(settings->Hwnd());
+    PostMessageW(cookie, WM_CLOSE, 0, 0);
+    return;
+  }
+  if (!settings || !settings->IsVisible()) return;
+  if (!options.Clicked) {
+    options.Clicked = true;
+    settings->Find(L"Command8")->Click();  // runs the keep-list dialog's loop, this timer still ticking
+    return;
+  }
+  KillTimer(nullptr, timer);
+  settings->Cancel();
+}
+
+TEST_F(KeepListDialogTest, TheSettingsDialogsOptionsButtonOpensTheCookieKeepList) {
+  test::FakePrompts prompts;
+  test::FakeProcessLauncher processes;
+  shell::ShellServices services;
+  services.Prompts = &prompts;
+  services.Processes = &processes;
+  services.EndProcess = [] {};
+  shell::FrmMainCode main(dir.Path(), services, L"");
+  ASSERT_TRUE(main.Load());
+  main.Show();
+  options = {};
+  options.Main = &main;
+  SetTimer(nullptr, 0, 50, &DriveOptionsButton);
+  main.ShowCleaningSettings();
+  EXPECT_TRUE(options.CookieDialogShown);
+  EXPECT_TRUE(options.SettingsDisabled);
+  EXPECT_EQ(main.CleaningSettings(), nullptr);
+  EXPECT_EQ(FindWindowW(nullptr, L"Cookies Options"), nullptr);
 }
 
 }  // namespace
