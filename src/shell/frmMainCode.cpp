@@ -44,7 +44,10 @@ FrmMainCode::FrmMainCode(std::wstring appPath, ShellServices services, std::wstr
   context_.Services.UrlHistory = services_.UrlHistory;
   context_.Services.Keys = services_.Keys;
   context_.Services.FocusMainWindow = [this] {
-    if (Hwnd()) SetFocus(Hwnd());
+    // A main window hidden in the tray stays hidden and takes no focus.
+    if (!Hwnd() || !IsWindowVisible(Hwnd())) return;
+    SetForegroundWindow(Hwnd());
+    SetFocus(Hwnd());
   };
 }
 
