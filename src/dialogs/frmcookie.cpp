@@ -1,11 +1,14 @@
 #include "dialogs/frmcookie.h"
 
 #include "engine/CookieFiles.h"
+#include "platform/FileInfo.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
 
 namespace dialogs {
 namespace {
+
+constexpr std::uint64_t kLargestViewedFile = 4u << 20;
 
 // Cookie files end their lines with a line feed alone; the viewer needs CR LF.
 std::wstring ForViewer(const std::wstring& text) {
@@ -57,6 +60,9 @@ void frmcookie::LoadCurrentList() {
 void frmcookie::ViewCookie(const std::wstring& path) {
   // Only an existing file is read: an entry is a full path, never a device or pipe name.
   if (!platform::FileExists(path)) return;
+  // Cookie files are small: a large file named by a hand-edited keep list is not loaded.
+  const std::optional<std::uint64_t> size = platform::FileSizeOf(path);
+  if (!size || *size > kLargestViewedFile) return;
   std::string bytes;
   if (!platform::ReadWholeFile(path, bytes)) return;
   Find(L"Text1")->SetText(ForViewer(platform::FromAnsi(bytes)));
