@@ -34,6 +34,8 @@ file(GLOB SORVANE_TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS tests/support/*.cpp)
 add_library(sorvane_test_support STATIC ${SORVANE_TEST_SUPPORT_SOURCES})
 target_include_directories(sorvane_test_support PUBLIC tests)
 target_link_libraries(sorvane_test_support PUBLIC sorvane_gui sorvane_console GTest::gtest)
+# Where the programs under test are built (tests run copies of them).
+target_compile_definitions(sorvane_test_support PUBLIC SORVANE_BIN_DIR=L"$<TARGET_FILE_DIR:sorvane-cli>")
 
 function(sorvane_test_program name)
   file(GLOB sources CONFIGURE_DEPENDS ${ARGN})
@@ -43,8 +45,6 @@ function(sorvane_test_program name)
     target_link_options(${name} PRIVATE -municode)
   endif()
   add_dependencies(${name} sorvane-cli sorvane)
-  target_compile_definitions(${name} PRIVATE
-    SORVANE_BIN_DIR=L"$<TARGET_FILE_DIR:sorvane-cli>")
 endfunction()
 
 # unit: settings, engine, platform and console front end; creates no window.

@@ -12,6 +12,15 @@ constexpr wchar_t kFramePropForm[] = L"SorvaneFrameForm";
 
 HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
 
+std::wstring WindowText(HWND hwnd) {
+  if (!hwnd) return {};
+  int length = GetWindowTextLengthW(hwnd);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  int got = GetWindowTextW(hwnd, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+  return text;
+}
+
 int WindowDpi(HWND hwnd) {
   using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
   static auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
@@ -87,14 +96,7 @@ void InitializeUi() {
 
 // ---- Control ---------------------------------------------------------------
 
-std::wstring Control::Text() const {
-  if (!hwnd_) return {};
-  int length = GetWindowTextLengthW(hwnd_);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  int got = GetWindowTextW(hwnd_, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-  return text;
-}
+std::wstring Control::Text() const { return WindowText(hwnd_); }
 
 void Control::SetText(const std::wstring& text) {
   if (hwnd_) SetWindowTextW(hwnd_, text.c_str());
@@ -331,14 +333,7 @@ bool Form::Create(const std::wstring& name, const std::wstring& caption, int cli
   return true;
 }
 
-std::wstring Form::Caption() const {
-  if (!hwnd_) return {};
-  int length = GetWindowTextLengthW(hwnd_);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  int got = GetWindowTextW(hwnd_, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-  return text;
-}
+std::wstring Form::Caption() const { return WindowText(hwnd_); }
 
 void Form::SetCaption(const std::wstring& caption) {
   if (hwnd_) SetWindowTextW(hwnd_, caption.c_str());

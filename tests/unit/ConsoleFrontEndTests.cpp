@@ -5,6 +5,7 @@
 #include "cli/ConsoleFrontEnd.h"
 #include "settings/Inifun.h"
 #include "support/Doubles.h"
+#include "support/Programs.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -56,48 +57,15 @@ TEST(ConsoleFrontEnd, HelpAndUnknownArgumentsPrintUsage) {
   EXPECT_FALSE(test::Exists(settings::SettingsFile(dir.Path())));  // no run happened
 }
 
-// Runs a program and returns its exit code, with its standard output in `out`.
-DWORD RunProgram(const std::wstring& commandLine, std::string& out) {
-  SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-  HANDLE readEnd = nullptr, writeEnd = nullptr;
-  if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return 1000;
-  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = writeEnd;
-  startup.hStdError = writeEnd;
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  PROCESS_INFORMATION process{};
-  std::wstring line = commandLine;
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                      &process)) {
-    CloseHandle(readEnd);
-    CloseHandle(writeEnd);
-    return 1001;
-  }
-  CloseHandle(writeEnd);
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(readEnd, buffer, sizeof(buffer), &got, nullptr) && got > 0) out.append(buffer, got);
-  WaitForSingleObject(process.hProcess, 60000);
-  DWORD code = 1002;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  CloseHandle(readEnd);
-  return code;
-}
-
 TEST(ConsoleFrontEnd, TheProgramUsesTheSettingsBesideIt) {
   test::TempDir dir;
-  const std::wstring built = test::WindowsPathOf(SORVANE_BIN_DIR) + L"\\sorvane-cli.exe";
+  const std::wstring built = test::BuiltProgram(L"sorvane-cli.exe");
   const std::wstring copy = dir / L"sorvane-cli.exe";
   ASSERT_TRUE(CopyFileW(built.c_str(), copy.c_str(), FALSE)) << "cannot copy the console program";
   test::WriteFileBytes(dir / L"sorvd.dat", "[EXPLORER]\r\ncookies=1\r\n[Options]\r\nregnum=5\r\n");
 
   std::string out;
-  EXPECT_EQ(RunProgram(L"\"" + copy + L"\" clean", out), 0u);
+  EXPECT_EQ(test::RunProgram(L"\"" + copy + L"\" clean", out), 0u);
   EXPECT_EQ(out,
             "IE Cookies\tDone\r\n"
             "Task complete Successfully!\t\r\n"
@@ -105,7 +73,7 @@ TEST(ConsoleFrontEnd, TheProgramUsesTheSettingsBesideIt) {
   EXPECT_EQ(settings::ReadIniValue(dir / L"sorvd.dat", L"Options", L"regnum"), L"0");
 
   out.clear();
-  EXPECT_EQ(RunProgram(L"\"" + copy + L"\" --bogus", out), 2u);
+  EXPECT_EQ(test::RunProgram(L"\"" + copy + L"\" --bogus", out), 2u);
   EXPECT_NE(out.find("Usage: sorvane-cli"), std::string::npos);
 }
 

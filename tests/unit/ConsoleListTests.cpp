@@ -1,12 +1,12 @@
 // The console front end's listing of the cleaning items.
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <sstream>
 
 #include "cli/ConsoleFrontEnd.h"
 #include "settings/ItemCatalogue.h"
 #include "support/Doubles.h"
+#include "support/Programs.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -57,34 +57,8 @@ TEST(ConsoleList, PrintsOneLinePerBoxInDialogOrder) {
 }
 
 TEST(ConsoleList, TheProgramPrintsTheListing) {
-  const std::wstring program = test::WindowsPathOf(SORVANE_BIN_DIR) + L"\\sorvane-cli.exe";
-  SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-  HANDLE readEnd = nullptr, writeEnd = nullptr;
-  ASSERT_TRUE(CreatePipe(&readEnd, &writeEnd, &inherit, 0));
-  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = writeEnd;
-  startup.hStdError = writeEnd;
-  PROCESS_INFORMATION process{};
-  std::wstring line = L"\"" + program + L"\" list";
-  const BOOL started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                                      nullptr, &startup, &process);
-  CloseHandle(writeEnd);
   std::string bytes;
-  if (started) {
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(readEnd, buffer, sizeof(buffer), &got, nullptr) && got > 0) bytes.append(buffer, got);
-    WaitForSingleObject(process.hProcess, 60000);
-  }
-  CloseHandle(readEnd);
-  ASSERT_TRUE(started);
-  DWORD code = 1;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  const unsigned long code = test::RunProgram(L"\"" + test::BuiltProgram(L"sorvane-cli.exe") + L"\" list", bytes);
   EXPECT_EQ(code, 0u);
   // Redirected output: ANSI text with CR LF line ends.
   EXPECT_EQ(bytes.rfind("Check1\tInternet Explorer\tIE Address Bar History\tEXPLORER\tlocation\r\n", 0), 0u);
