@@ -29,7 +29,7 @@ bool Start(const std::wstring& commandLine, WORD show, bool wait) {
 }  // namespace
 
 bool Win32ProcessLauncher::StartMinimized(const std::wstring& commandLine) {
-  return Start(commandLine, SW_SHOWMINNOACTIVE, false);
+  return Start(commandLine, SW_SHOWMINIMIZED, false);
 }
 
 bool Win32ProcessLauncher::RunHiddenAndWait(const std::wstring& commandLine) {

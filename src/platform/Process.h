@@ -9,7 +9,7 @@ namespace platform {
 class IProcessLauncher {
  public:
   virtual ~IProcessLauncher() = default;
-  // Starts `commandLine` in a minimized window and returns at once.
+  // Starts `commandLine` in a minimized window that takes the focus, and returns at once.
   // Returns false when the program could not be started.
   virtual bool StartMinimized(const std::wstring& commandLine) = 0;
   // Starts `commandLine` hidden and waits for its end. Returns false when the
