@@ -138,17 +138,20 @@ std::wstring ExtensionOf(const std::wstring& name) {
   return dot == std::wstring::npos ? std::wstring() : name.substr(dot + 1);
 }
 
-enum class Match { Every, ExactName, Extension };
+enum class Match { Every, ExactName, Extension, AllButKept };
 
 struct FileRule {
   Match Kind = Match::Every;
   std::wstring_view Text;
+  const std::function<bool(const std::wstring&)>* Keeps = nullptr;  // AllButKept
 
   bool Takes(const std::wstring& name) const {
     switch (Kind) {
       case Match::Every: return true;
       case Match::ExactName: return name == Text;
       case Match::Extension: return settings::ToLower(ExtensionOf(name)) == Text;
+      // Without a rule to ask, nothing can be told apart from a kept file.
+      case Match::AllButKept: return Keeps && *Keeps && !(*Keeps)(name);
     }
     return false;
   }
@@ -407,6 +410,12 @@ double EraseFileNamedInFolder(const Folder& folder, std::wstring_view fileName, 
 
 double EraseFilesByExtensionInFolder(const Folder& folder, std::wstring_view extension, const YieldHook& yield) {
   return WalkFolder(folder, {Match::Extension, extension}, &yield);
+}
+
+double EraseFilesInFolderExcept(const Folder& folder, const std::function<bool(const std::wstring&)>& keeps,
+                                const YieldHook& yield) {
+  FileRule rule{Match::AllButKept, {}, &keeps};
+  return WalkFolder(folder, rule, &yield);
 }
 
 double EraseFile(const Location& file) {

@@ -74,6 +74,14 @@ double EraseFileNamedInFolder(const Folder& folder, std::wstring_view fileName, 
 double EraseFilesByExtensionInFolder(const Folder& folder, std::wstring_view extension,
                                      const YieldHook& yield);
 
+// Every file directly in the folder except those `keeps` spares (it is given
+// each file's name): for each file in listing order a hidden file is reset to
+// normal (a spared one too); a file not spared is counted, then deleted
+// without force (a file that cannot be deleted is still counted); a file that
+// is a link loses only the link and counts nothing. Yields after each file.
+double EraseFilesInFolderExcept(const Folder& folder, const std::function<bool(const std::wstring&)>& keeps,
+                                const YieldHook& yield);
+
 // Single items named by their full path (entries of the custom list, files a
 // handler has chosen one by one).
 

@@ -224,6 +224,12 @@ std::vector<Operation> OperationsTakingLogs() {
                 engine::EraseFileNamedInFolder(f, L"hro.log", kNoYield);
        },
        false},
+      {"EraseFilesInFolderExcept",
+       [](const Folder& f) {
+         return engine::EraseFilesInFolderExcept(
+             f, [](const std::wstring& name) { return name != L"ro.log" && name != L"hro.log"; }, kNoYield);
+       },
+       false},
   };
 }
 
@@ -250,6 +256,11 @@ TEST(EraseFilesTest, HiddenFilesThatDoNotMatchAreResetAndStay) {
        [](const Folder& f) { return engine::EraseFileNamedInFolder(f, L"other", kNoYield); }, false},
       {"EraseFilesByExtensionInFolder",
        [](const Folder& f) { return engine::EraseFilesByExtensionInFolder(f, L"zzz", kNoYield); }, false},
+      {"EraseFilesInFolderExcept",
+       [](const Folder& f) {
+         return engine::EraseFilesInFolderExcept(f, [](const std::wstring&) { return true; }, kNoYield);
+       },
+       false},
   };
   for (const Operation& op : ops) {
     test::TempDir dir;
@@ -270,6 +281,16 @@ TEST(EraseFilesTest, FolderOnlyOperationsLeaveSubfoldersAndYieldAfterEachFile) {
   int yields = 0;
   EXPECT_EQ(engine::EraseFileNamedInFolder(At(dir.Path()), L"a.txt", [&] { ++yields; }), 1);
   EXPECT_EQ(yields, 2);
+  // The rule of the walk that spares some files is asked with each file's name.
+  std::vector<std::wstring> asked;
+  yields = 0;
+  const auto keepLog = [&](const std::wstring& name) {
+    asked.push_back(name);
+    return name == L"b.log";
+  };
+  EXPECT_EQ(engine::EraseFilesInFolderExcept(At(dir.Path()), keepLog, [&] { ++yields; }), 0);
+  EXPECT_EQ(asked, std::vector<std::wstring>{L"b.log"});
+  EXPECT_EQ(yields, 1);
   EXPECT_EQ(engine::EraseFilesInFolder(At(dir.Path())), 2);
   EXPECT_EQ(Snapshot(dir.Path()), (Tree{{L"sub", -1}, {L"sub\\a.txt", 4}}));
   // Subfolders stay with the tree walk that erases every file.
@@ -433,6 +454,11 @@ TEST_F(EraseLinkTest, NoOperationEntersCountsOrDeletesWhatALinkBelowItPointsTo) 
       {"EraseFoldersNamed cache", [](const Folder& f) { return engine::EraseFoldersNamed(f, L"cache"); }, 8},
       {"EraseFoldersNamed linked", [](const Folder& f) { return engine::EraseFoldersNamed(f, L"linked"); }, 0},
       {"EraseFilesInFolder", [](const Folder& f) { return engine::EraseFilesInFolder(f); }, 3},
+      {"EraseFilesInFolderExcept",
+       [](const Folder& f) {
+         return engine::EraseFilesInFolderExcept(f, [](const std::wstring&) { return false; }, kNoYield);
+       },
+       3},
       {"EmptyFolder", [](const Folder& f) { return engine::EmptyFolder(f); }, 15},
       {"EraseFolder", [](const Folder& f) { return engine::EraseFolder(f); }, 15},
   };

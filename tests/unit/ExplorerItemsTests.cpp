@@ -222,6 +222,29 @@ TEST_F(ExplorerItemsTest, KeptCookiesAreNeitherDeletedNorCountedOnlyAnExactLineP
   EXPECT_EQ(yields, 5);  // after each file of the folder
 }
 
+TEST_F(ExplorerItemsTest, ACookieNamedLikeAKeptOneWithATrailingDotOrBlankIsNotTheKeptOne) {
+  // Plain path rules drop a final dot or blank, which would make these names
+  // reach the kept file.
+  const std::wstring folder = Folder(L"Cookies");
+  const std::wstring kept = folder + L"\\ann@kept[1].txt";
+  Make(kept, 10);
+  for (const wchar_t* tail : {L".", L" "}) {
+    HANDLE file = CreateFileW((L"\\\\?\\" + kept + tail).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, "12345", 5, &written, nullptr);
+    CloseHandle(file);
+  }
+  test::WriteFileBytes(settings::CookieKeepFile(context.AppPath), platform::ToAnsi(kept + L"\r\n"));
+
+  EXPECT_EQ(Run(L"cookies"), L"Done");
+  EXPECT_EQ(test::ReadFileBytes(kept), std::string(10, 'c'));
+  EXPECT_EQ(GetFileAttributesW((L"\\\\?\\" + kept + L".").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(GetFileAttributesW((L"\\\\?\\" + kept + L" ").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(context.Totals.ReleasedBytes, 10);
+}
+
 TEST_F(ExplorerItemsTest, WithoutAKeepFileEveryCookieGoes) {
   Make(Folder(L"Cookies") + L"\\a.txt", 7);
   EXPECT_EQ(Run(L"cookies"), L"Done");
