@@ -29,6 +29,15 @@ std::vector<std::wstring> ReadIniSection(const std::wstring& section, const std:
   std::vector<std::wstring> lines;
   if (file.empty()) return lines;
   std::wstring raw = platform::IniGetSection(file, section, kSectionBuffer);
+  // A section that does not fit comes back filling the buffer but for its two
+  // closing NULs, its last line cut short. That piece is not the line the
+  // file holds (a cut path can name a folder or key above the one meant), so
+  // it is left out with everything after it.
+  if (raw.size() + 2 >= kSectionBuffer) {
+    std::size_t end = raw.find_last_not_of(L'\0');
+    std::size_t last = end == std::wstring::npos ? std::wstring::npos : raw.find_last_of(L'\0', end);
+    raw.resize(last == std::wstring::npos ? 0 : last + 1);
+  }
   std::size_t start = 0;
   while (start < raw.size()) {
     std::size_t nul = raw.find(L'\0', start);

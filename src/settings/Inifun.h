@@ -18,8 +18,9 @@ void WriteIniValue(const std::wstring& file, const std::wstring& section,
                    const std::wstring& key, const std::wstring& value);
 
 // The key=value lines of `section` in file order, read through a buffer of
-// 32767 characters (a longer section comes back cut). Empty for a missing
-// section or a section without lines.
+// 32767 characters: of a longer section only the lines that fit whole come
+// back, never the line the buffer cuts. Empty for a missing section or a
+// section without lines.
 std::vector<std::wstring> ReadIniSection(const std::wstring& section, const std::wstring& file);
 
 // "major.minor" of the running Windows, for example "5.1" or "6.1"; "" when the

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <set>
+
 #include "settings/Inifun.h"
 #include "settings/PluginDescriptors.h"
 #include "support/TempDir.h"
@@ -205,6 +207,32 @@ TEST_F(PluginFolder, OnlyTheExactLowerCaseWordsNameTheUserFolders) {
   ASSERT_EQ(actions.Folders.size(), 2u);
   EXPECT_EQ(actions.Folders[0].Base, FolderBase::LocalAppData);
   EXPECT_EQ(actions.Folders[1].Base, FolderBase::AppData);
+}
+
+TEST_F(PluginFolder, ASectionLongerThanTheReadBufferGivesNoActionFromItsCutLine) {
+  // Forty lines of about a thousand characters: the read buffer ends inside
+  // one of them. Cut short, "\Vendor\Product\aaaa..." could name the folder
+  // "\Vendor" or "\Vendor\Product" and empty it whole.
+  std::set<std::wstring> written;
+  std::string folder = "[folder]\r\n", regtree = "[regtree]\r\n";
+  for (int n = 0; n < 40; ++n) {
+    const std::string leaf = std::string(n % 2 ? 990 : 985, static_cast<char>('a' + n % 26));
+    folder += std::to_string(n) + "=appdata,\\Vendor\\Product\\" + leaf + "\r\n";
+    regtree += std::to_string(n) + "=-2147483647,Software\\Vendor\\" + leaf + "\r\n";
+    written.insert(L"Vendor\\Product\\" + std::wstring(leaf.begin(), leaf.end()));
+  }
+  Write(L"long.kdx", folder + regtree);
+
+  const settings::DescriptorActions actions = settings::ReadDescriptorActions(Descriptor(L"long.kdx"));
+  EXPECT_GT(actions.Folders.size(), 25u);  // the lines that fit are used
+  EXPECT_LT(actions.Folders.size(), 40u);
+  for (const settings::FolderAction& action : actions.Folders)
+    EXPECT_TRUE(written.count(action.Folder.substr(1))) << action.Folder.size();
+  EXPECT_GT(actions.RegistryTrees.size(), 25u);
+  for (const settings::RegistryTreeAction& action : actions.RegistryTrees) {
+    const std::wstring leaf = action.Subkey.substr(action.Subkey.find_last_of(L'\\') + 1);
+    EXPECT_TRUE(written.count(L"Vendor\\Product\\" + leaf)) << action.Subkey.size();
+  }
 }
 
 TEST_F(PluginFolder, MissingFileOrSectionsGiveNoActions) {
