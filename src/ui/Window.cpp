@@ -163,14 +163,21 @@ void ListView::SetCell(int row, int column, const std::wstring& text) {
 }
 
 std::wstring ListView::Cell(int row, int column) const {
-  std::wstring buffer(1024, L'\0');
-  LVITEMW item{};
-  item.iSubItem = column;
-  item.pszText = buffer.data();
-  item.cchTextMax = static_cast<int>(buffer.size());
-  int got = static_cast<int>(SendMessageW(hwnd_, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
-  buffer.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-  return buffer;
+  // The control gives no length: a text that fills the buffer may have been
+  // cut, so it is read again with room to spare until it fits.
+  for (std::size_t size = 1024;; size *= 2) {
+    std::wstring buffer(size, L'\0');
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = buffer.data();
+    item.cchTextMax = static_cast<int>(buffer.size());
+    int got = static_cast<int>(SendMessageW(hwnd_, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
+    if (got < 0) got = 0;
+    if (static_cast<std::size_t>(got) + 1 < size || size >= (std::size_t{1} << 20)) {
+      buffer.resize(static_cast<std::size_t>(got));
+      return buffer;
+    }
+  }
 }
 
 int ListView::RowCount() const { return ListView_GetItemCount(hwnd_); }

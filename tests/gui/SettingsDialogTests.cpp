@@ -384,6 +384,18 @@ TEST_F(SettingsDialogTest, CustomListAddRemoveClearReachTheFileOnOk) {
   EXPECT_EQ(test::ReadFileBytes(settings::CustomListFile(dir.Path())), "");
 }
 
+TEST_F(SettingsDialogTest, OkSavesEveryCustomRowWholeHoweverLongItsPath) {
+  // Cut short, a long row could name a folder above the one chosen.
+  const std::wstring folder = dir.Path() + L"\\" + std::wstring(1100 - dir.Path().size(), L'd') + L"\\";
+  const std::wstring file = folder + L"chosen.log";
+  fileDialogs.FileAnswers = {std::vector<std::wstring>{file}};
+  auto dialog = Open();
+  dialog->InvokeMenu(L"addfiles");
+  ASSERT_EQ(Custom(*dialog).RowCount(), 1);
+  dialog->Find(L"Command1")->Click();
+  EXPECT_EQ(test::ReadFileBytes(settings::CustomListFile(dir.Path())), platform::ToAnsi(file + L"\tFile\r\n"));
+}
+
 TEST_F(SettingsDialogTest, PluginListShowsDescriptorsAndOkSavesEachSwitchIntoItsApplicationsFile) {
   test::WriteFileBytes(dir / L"plus-in\\listed.kdx",
                        "[name]\r\nappname=Real\r\n[version]\r\nappver=2.1\r\n[dec]\r\ndecs=Real traces\r\n"
