@@ -49,9 +49,15 @@ bool KeepListDialog::Load(HWND owner) {
 }
 
 void KeepListDialog::LoadKeepList() {
+  keepFileUnread_ = false;
   if (!keepFile_.Exists()) return;
   keepList_->Clear();
-  for (const std::wstring& entry : keepFile_.Entries()) keepList_->AddItem(entry);
+  const std::optional<std::vector<std::wstring>> entries = keepFile_.ReadEntries();
+  if (!entries) {
+    keepFileUnread_ = true;
+    return;
+  }
+  for (const std::wstring& entry : *entries) keepList_->AddItem(entry);
 }
 
 void KeepListDialog::Add() {
@@ -76,7 +82,9 @@ void KeepListDialog::Remove() {
   if (!removed) return;
   std::vector<std::wstring> entries;
   for (int i = 0; i < keepList_->Count(); ++i) entries.push_back(keepList_->Item(i));
-  keepFile_.Rewrite(entries);
+  // Rewriting a list that never showed the file would lose what it keeps
+  // (the list still shows the change, as with a file that cannot be written).
+  if (!keepFileUnread_) keepFile_.Rewrite(entries);
   InvalidateRect(keepList_->Hwnd(), nullptr, TRUE);
   SetHorizontalExtentToWidest(*keepList_);
 }

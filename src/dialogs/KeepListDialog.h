@@ -50,6 +50,9 @@ class KeepListDialog : public ui::Form {
 
  private:
   void LoadKeepList();
+  // The keep file existed but could not be read when the dialog loaded: the
+  // keep list does not show its content, so it is never rewritten from it.
+  bool keepFileUnread_ = false;
   std::wstring formName_;
   std::wstring caption_;
 };

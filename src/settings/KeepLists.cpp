@@ -46,6 +46,22 @@ std::vector<std::wstring> KeepList::Entries() const {
   return entries;
 }
 
+std::optional<std::vector<std::wstring>> KeepList::ReadLines() const {
+  std::string bytes;
+  if (!platform::ReadWholeFile(file_, bytes)) {
+    if (Exists()) return std::nullopt;
+    return std::vector<std::wstring>();
+  }
+  return SplitLines(platform::FromAnsi(bytes));
+}
+
+std::optional<std::vector<std::wstring>> KeepList::ReadEntries() const {
+  std::optional<std::vector<std::wstring>> entries = ReadLines();
+  if (entries)
+    for (std::wstring& entry : *entries) entry = TrimTrailingBlanks(entry);
+  return entries;
+}
+
 bool KeepList::Add(std::wstring_view entry) const {
   std::string line = platform::ToAnsi(TrimTrailingBlanks(entry)) + "\r\n";
   std::string existing;

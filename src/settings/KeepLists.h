@@ -4,6 +4,7 @@
 // program's folder, in the system's ANSI code page, one entry per line ended
 // by CR LF, in the order the entries were added; duplicates are kept and a
 // missing file is an empty list.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,12 @@ class KeepList {
   // The lines with trailing blanks removed: the entries as the keep dialogs
   // show them and as a run restores typed addresses.
   std::vector<std::wstring> Entries() const;
+
+  // The same lines and entries, or nothing when the file exists but cannot be
+  // read (held open by another program, access denied), where an empty list
+  // would not be the file's content. A missing file gives an empty list.
+  std::optional<std::vector<std::wstring>> ReadLines() const;
+  std::optional<std::vector<std::wstring>> ReadEntries() const;
 
   // Adds one entry, trailing blanks removed, as a line at the end of the file
   // (created when missing). When the file's last line has no ending (a file

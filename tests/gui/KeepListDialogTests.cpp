@@ -141,6 +141,27 @@ TEST_F(KeepListDialogTest, RemoveTakesEverySelectedEntryAndRewritesTheFile) {
   EXPECT_EQ(UrlFile(), "");
 }
 
+TEST_F(KeepListDialogTest, AKeepFileThatCouldNotBeReadIsNeverRewrittenFromTheEmptyList) {
+  test::SetStringValue(kHkeyCurrentUser, kTypedUrls, L"url1", L"http://new/");
+  const std::wstring file = settings::UrlKeepFile(dir.Path());
+  test::WriteFileBytes(file, "http://kept/\r\n");
+  // Another program holds the file open, sharing nothing, while the dialog loads.
+  HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  auto dialog = Open<dialogs::frmurl>();
+  CloseHandle(held);
+  ui::ListBox& keep = List(*dialog, L"List1");
+  EXPECT_EQ(keep.Count(), 0);
+
+  List(*dialog, L"List2").Select(0);
+  dialog->Find(L"cmdAdd")->Click();
+  keep.SetSelected(0, true);
+  dialog->Find(L"cmdRemove")->Click();
+  EXPECT_EQ(keep.Count(), 0);
+  // The list did not show what the file holds: the addresses kept before stay.
+  EXPECT_EQ(UrlFile(), "http://kept/\r\nhttp://new/\r\n");
+}
+
 // ---- Cookies Options -----------------------------------------------------------------
 
 TEST_F(KeepListDialogTest, CookieDialogOffersFilesWhoseNameHoldsLowerCaseTxt) {
