@@ -245,6 +245,41 @@ TEST_F(ExplorerItemsTest, ACookieNamedLikeAKeptOneWithATrailingDotOrBlankIsNotTh
   EXPECT_EQ(context.Totals.ReleasedBytes, 10);
 }
 
+// Holds a file open, sharing nothing, as another program may.
+class HeldFile {
+ public:
+  explicit HeldFile(const std::wstring& path)
+      : handle_(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  ~HeldFile() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  }
+  bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
+TEST_F(ExplorerItemsTest, AKeepFileThatCannotBeReadSparesWhatItMayKeep) {
+  // Cookies: which of them are kept cannot be told, so none is deleted.
+  const std::wstring cookie = Folder(L"Cookies") + L"\\ann@kept[1].txt";
+  Make(cookie, 10);
+  test::WriteFileBytes(settings::CookieKeepFile(context.AppPath), platform::ToAnsi(cookie + L"\r\n"));
+  // Typed addresses: the list is left as it is rather than emptied of the kept ones.
+  test::SetStringValue(kHkeyCurrentUser, kTypedUrls, L"url1", L"http://kept/");
+  test::WriteFileBytes(settings::UrlKeepFile(context.AppPath), "http://kept/\r\n");
+  {
+    HeldFile cookies(settings::CookieKeepFile(context.AppPath));
+    HeldFile urls(settings::UrlKeepFile(context.AppPath));
+    ASSERT_TRUE(cookies.Held() && urls.Held());
+    EXPECT_EQ(Run(L"cookies"), L"Done");
+    EXPECT_EQ(Run(L"location"), L"Done");
+  }
+  EXPECT_TRUE(test::Exists(cookie));
+  EXPECT_EQ(context.Totals.ReleasedBytes, 0);
+  EXPECT_EQ(test::StringValues(kHkeyCurrentUser, kTypedUrls), (Values{{L"url1", L"http://kept/"}}));
+  EXPECT_EQ(context.Totals.CleanedRegistryKeys, 3);
+}
+
 TEST_F(ExplorerItemsTest, WithoutAKeepFileEveryCookieGoes) {
   Make(Folder(L"Cookies") + L"\\a.txt", 7);
   EXPECT_EQ(Run(L"cookies"), L"Done");

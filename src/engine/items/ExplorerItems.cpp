@@ -32,9 +32,20 @@ std::vector<std::wstring> KeptUrls(const RunContext& context) {
 
 void RestoreTypedUrls(RunContext& context) {
   platform::IPrompts* prompts = context.Services.Prompts;
+  std::vector<std::wstring> kept;
+  if (!context.AppPath.empty()) {
+    std::optional<std::vector<std::wstring>> read =
+        settings::KeepList(settings::UrlKeepFile(context.AppPath)).ReadEntries();
+    // A keep file that is there but cannot be read names addresses that could
+    // not be put back: the typed-address list is left as it is.
+    if (!read) {
+      context.Totals.CleanedRegistryKeys += 3;
+      return;
+    }
+    kept = std::move(*read);
+  }
   context.Totals.CleanedRegistryKeys +=
       DeleteRegistryKey(kHkeyCurrentUser, L"Software\\Microsoft\\Internet Explorer\\TypedURLs");
-  const std::vector<std::wstring> kept = KeptUrls(context);
   // The key exists again, empty, even when nothing is kept.
   RegCreateKeyPath(kTypedUrlsKeyPath, prompts);
   for (std::size_t i = 0; i < kept.size(); ++i)
@@ -45,7 +56,14 @@ void EraseUnkeptCookies(RunContext& context) {
   const Folder folder = CookieFolder();
   // The lines as stored: only a line equal to a file's full path protects it.
   std::vector<std::wstring> keep;
-  if (!context.AppPath.empty()) keep = settings::KeepList(settings::CookieKeepFile(context.AppPath)).Lines();
+  if (!context.AppPath.empty()) {
+    std::optional<std::vector<std::wstring>> read =
+        settings::KeepList(settings::CookieKeepFile(context.AppPath)).ReadLines();
+    // A keep file that is there but cannot be read does not tell which
+    // cookies are kept: none is deleted.
+    if (!read) return;
+    keep = std::move(*read);
+  }
   context.Totals.ReleasedBytes += EraseCookieFiles(folder, keep, context.Yield);
 }
 

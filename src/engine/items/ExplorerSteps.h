@@ -31,10 +31,13 @@ std::vector<std::wstring> KeptUrls(const RunContext& context);
 
 // The typed-address list: the key is deleted (3 added to the registry total),
 // created again empty, and the kept URLs are written into it as url1, url2, ...
+// A keepurl.dat that is there but cannot be read leaves the list as it is
+// (3 is added all the same).
 void RestoreTypedUrls(RunContext& context);
 
 // Every cookie file directly in the cookie folder that keepcook.dat does not
-// protect is counted and deleted.
+// protect is counted and deleted. A keepcook.dat that is there but cannot be
+// read protects every cookie: none is deleted.
 void EraseUnkeptCookies(RunContext& context);
 
 // Every file of the cache folder tree; then, above version 6, the cache command.
