@@ -18,6 +18,9 @@ constexpr NamedKey kNamedKeys[] = {
     {L"LEFT", VK_LEFT},    {L"RIGHT", VK_RIGHT},  {L"HOME", VK_HOME},    {L"END", VK_END},
 };
 
+// How often the front window is looked at while waiting for the program's own.
+constexpr DWORD kFrontPollMilliseconds = 50;
+
 WORD KeyOfCharacter(wchar_t c) {
   if (c >= L'a' && c <= L'z') return static_cast<WORD>(c - L'a' + L'A');
   if ((c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9')) return static_cast<WORD>(c);
@@ -55,9 +58,9 @@ std::vector<unsigned short> ParseKeySequence(const std::wstring& sequence) {
   return keys;
 }
 
-bool Win32KeySender::SendKeysAndWait(const std::wstring& sequence) {
+bool Win32KeySender::SendKeysAndWait(const std::wstring& sequence, std::uint32_t toProcess) {
   const std::vector<unsigned short> keys = ParseKeySequence(sequence);
-  if (keys.empty()) return false;
+  if (keys.empty() || toProcess == 0) return false;
   std::vector<INPUT> inputs;
   for (unsigned short key : keys) {
     INPUT down{};
@@ -68,18 +71,26 @@ bool Win32KeySender::SendKeysAndWait(const std::wstring& sequence) {
     inputs.push_back(down);
     inputs.push_back(up);
   }
-  const HWND target = GetForegroundWindow();
+  // The program's window may take a moment to come to the front; until it
+  // does, the keys would land in whatever window the user is working in.
+  HWND target = nullptr;
+  for (DWORD waited = 0;; waited += kFrontPollMilliseconds) {
+    target = GetForegroundWindow();
+    DWORD processId = 0;
+    if (target) GetWindowThreadProcessId(target, &processId);
+    if (processId == toProcess) break;
+    if (waited >= frontWait_) return false;
+    Sleep(kFrontPollMilliseconds);
+  }
   const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
   if (sent != inputs.size()) return false;
   // Waits until the receiving program has taken its input: our own windows
   // by handling our queue, another program's until it is idle again.
-  DWORD processId = 0;
-  if (target) GetWindowThreadProcessId(target, &processId);
-  if (processId == GetCurrentProcessId() || processId == 0) {
+  if (toProcess == GetCurrentProcessId()) {
     PumpPendingMessages();
     return true;
   }
-  if (HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId)) {
+  if (HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, toProcess)) {
     WaitForInputIdle(process, 2000);
     CloseHandle(process);
   }

@@ -33,4 +33,9 @@ bool FakeProcessLauncher::StartHidden(const std::wstring& commandLine) {
   return true;
 }
 
+std::optional<std::uint32_t> FakeProcessLauncher::StartHiddenForInput(const std::wstring& commandLine) {
+  Hidden.push_back(commandLine);
+  return StartedProcessId;
+}
+
 }  // namespace test

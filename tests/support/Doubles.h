@@ -32,7 +32,10 @@ class FakeProcessLauncher : public platform::IProcessLauncher {
   bool StartMinimized(const std::wstring& commandLine) override;
   bool RunHiddenAndWait(const std::wstring& commandLine) override;
   bool StartHidden(const std::wstring& commandLine) override;
+  // Recorded with the hidden starts; gives `StartedProcessId`.
+  std::optional<std::uint32_t> StartHiddenForInput(const std::wstring& commandLine) override;
   std::vector<std::wstring> Minimized, HiddenWaited, Hidden;
+  std::uint32_t StartedProcessId = 4242;
 };
 
 // Answers the file-open dialog and the folder browser from scripts (an empty

@@ -318,9 +318,9 @@ TEST_F(ExplorerItemsTest, FavoritesLeavesAnEmptyFolder) {
 
 class RefusingLauncher : public test::FakeProcessLauncher {
  public:
-  bool StartHidden(const std::wstring& commandLine) override {
+  std::optional<std::uint32_t> StartHiddenForInput(const std::wstring& commandLine) override {
     Hidden.push_back(commandLine);
-    return false;
+    return std::nullopt;
   }
 };
 
@@ -349,6 +349,8 @@ TEST_P(AutocompleteTest, RemovesBothKeysAddsNineAndDrivesKeysOnlyForVersion6) {
   EXPECT_EQ(keys.Sequences, GetParam().Keys);
   if (!GetParam().Keys.empty()) {
     EXPECT_EQ(startedBeforeKeys, 1u);  // the page is started first
+    // Every sequence is meant for the page's own windows.
+    EXPECT_EQ(keys.Targets, std::vector<std::uint32_t>(GetParam().Keys.size(), processes.StartedProcessId));
   }
   EXPECT_EQ(focusReturned, 1);
   EXPECT_EQ(context.Totals.CleanedRegistryKeys, 9);
@@ -375,6 +377,20 @@ TEST_F(ExplorerItemsTest, AutocompleteTypesNoKeysWhenTheControlPanelPageCannotBe
   EXPECT_EQ(Run(L"autocomplete"), L"Done");
   EXPECT_EQ(refusing.Hidden.size(), 1u);
   EXPECT_TRUE(keys.Sequences.empty());
+  EXPECT_EQ(context.Totals.CleanedRegistryKeys, 9);
+}
+
+TEST_F(ExplorerItemsTest, AutocompleteStopsTypingWhenThePageIsNotInFront) {
+  // Another program's window is in front: the first sequence is refused, and
+  // Enter and Escape are not tried on it afterwards.
+  keys.FrontProcess = processes.StartedProcessId + 1;
+  int tried = 0;
+  keys.OnSend = [&](const std::wstring&) { ++tried; };
+  context.IEVersionDigit = 6;
+  EXPECT_EQ(Run(L"autocomplete"), L"Done");
+  EXPECT_EQ(tried, 1);
+  EXPECT_TRUE(keys.Sequences.empty());
+  EXPECT_EQ(focusReturned, 1);
   EXPECT_EQ(context.Totals.CleanedRegistryKeys, 9);
 }
 

@@ -124,12 +124,15 @@ std::wstring Autocomplete(RunContext& context) {
     StartCleanupCommand(context, kClearPasswordsCommand);
   } else if (context.IEVersionDigit == 6) {
     // The content page of the Internet Options, then its buttons by their
-    // access keys. The keys are typed only when the page could be started:
-    // otherwise they would land in whatever window has the focus.
+    // access keys. The keys go only to the page's own windows: never when it
+    // could not be started, and a sequence that finds none of its windows in
+    // front ends the typing, so no key lands in the window the user works in.
     platform::IProcessLauncher* processes = context.Services.Processes;
-    if (processes && processes->StartHidden(kInternetOptionsContentCommand) && context.Services.Keys) {
+    const std::optional<std::uint32_t> page =
+        processes ? processes->StartHiddenForInput(kInternetOptionsContentCommand) : std::nullopt;
+    if (page && context.Services.Keys) {
       for (const wchar_t* keys : {L"{U}", L"{C}", L"{ENTER}", L"{ESC}", L"{ESC}"})
-        context.Services.Keys->SendKeysAndWait(keys);
+        if (!context.Services.Keys->SendKeysAndWait(keys, *page)) break;
     }
   }
   if (context.Services.FocusMainWindow) context.Services.FocusMainWindow();
