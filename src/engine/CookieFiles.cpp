@@ -5,6 +5,7 @@
 
 #include "engine/UserFolders.h"
 #include "platform/FileSystem.h"
+#include "platform/Files.h"
 
 namespace engine {
 
@@ -32,7 +33,15 @@ double EraseCookieFiles(const Folder& folder, const std::vector<std::wstring>& k
   // A file is kept when a line names it as the folder walk reports it: the
   // folder as recorded, a backslash and the name.
   const std::function<bool(const std::wstring&)> kept = [&](const std::wstring& name) {
-    return std::find(keep.begin(), keep.end(), CookieFilePath(*path, name)) != keep.end();
+    const std::wstring full = CookieFilePath(*path, name);
+    if (std::find(keep.begin(), keep.end(), full) != keep.end()) return true;
+    // The keep file holds a path the code page cannot hold as the code page
+    // gives it (a stand-in for each character it lacks), so such a path is
+    // looked for in that form; a file whose path reads the same is spared too.
+    const std::string stored = platform::ToAnsi(full);
+    if (platform::FromAnsi(stored) == full) return false;
+    return std::any_of(keep.begin(), keep.end(),
+                       [&](const std::wstring& line) { return platform::ToAnsi(line) == stored; });
   };
   return EraseFilesInFolderExcept(folder, kept, yield);
 }

@@ -24,12 +24,14 @@ std::vector<std::wstring> CookieFilesOffered(const Folder& folder);
 
 // For each file directly in the folder, in listing order: a hidden file is
 // reset to normal; a file whose full path equals a line of `keep` exactly
-// (letter case and blanks included) is left alone and not counted; any other
-// file is counted and deleted without force (a file that cannot be deleted is
-// still counted). Yields after each file. Returns the bytes counted. The
-// walk is the erase primitives' (EraseFilesInFolderExcept), with their checks
-// of the folder: subfolders are never entered, and a drive or share root, or
-// a link that leads to one, is not worked in.
+// (letter case and blanks included) is left alone and not counted (a path
+// that the code page cannot hold is compared as the keep file stores it, in
+// the code page); any other file is counted and deleted without force (a file
+// that cannot be deleted is still counted). Yields after each file. Returns
+// the bytes counted. The walk is the erase primitives'
+// (EraseFilesInFolderExcept), with their checks of the folder: subfolders are
+// never entered, and a drive or share root, or a link that leads to one, is
+// not worked in.
 double EraseCookieFiles(const Folder& folder, const std::vector<std::wstring>& keep, const YieldHook& yield);
 
 }  // namespace engine

@@ -245,6 +245,22 @@ TEST_F(ExplorerItemsTest, ACookieNamedLikeAKeptOneWithATrailingDotOrBlankIsNotTh
   EXPECT_EQ(context.Totals.ReleasedBytes, 10);
 }
 
+TEST_F(ExplorerItemsTest, ACookieWhosePathTheCodePageCannotHoldIsKeptAsTheKeepListStoresIt) {
+  const std::wstring folder = Folder(L"Cookies");
+  const std::wstring kept = folder + L"\\ann@\u4e2d\u6587[1].txt";
+  const std::wstring other = folder + L"\\ann@\u65e5\u672c\u8a9e[1].txt";
+  if (platform::FromAnsi(platform::ToAnsi(kept)) == kept) GTEST_SKIP() << "the code page holds every character";
+  Make(kept, 10);
+  Make(other, 20);
+  // As the cookie keep dialog stores it: in the code page, so not letter for letter.
+  ASSERT_TRUE(settings::KeepList(settings::CookieKeepFile(context.AppPath)).Add(kept));
+
+  EXPECT_EQ(Run(L"cookies"), L"Done");
+  EXPECT_TRUE(test::Exists(kept));
+  EXPECT_FALSE(test::Exists(other));
+  EXPECT_EQ(context.Totals.ReleasedBytes, 20);
+}
+
 // Holds a file open, sharing nothing, as another program may.
 class HeldFile {
  public:
