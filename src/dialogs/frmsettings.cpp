@@ -276,6 +276,11 @@ bool frmsettings::Confirm(const std::wstring& question) {
                                         platform::PromptIcon::None) == platform::PromptResult::Ok;
 }
 
+bool frmsettings::HasFocusInside() const {
+  HWND focus = GetFocus();
+  return focus && (focus == Hwnd() || IsChild(Hwnd(), focus));
+}
+
 void frmsettings::AskOnLeaving() {
   while (!leaving_.empty() && IsLoaded()) {
     const std::wstring name = *leaving_.begin();
@@ -286,9 +291,17 @@ void frmsettings::AskOnLeaving() {
   }
 }
 
-bool frmsettings::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+bool frmsettings::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+  // A click or menu choice acts only once a question about the box the focus
+  // left is settled, as the user met them: first the leaving, then the click.
+  if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+    AskOnLeaving();
+    return false;
+  }
   if (message != kAskOnLeaving) return false;
-  AskOnLeaving();
+  // The focus went to another window (the user switched programs): the
+  // question waits until the dialog is used again.
+  if (HasFocusInside()) AskOnLeaving();
   result = 0;
   return true;
 }

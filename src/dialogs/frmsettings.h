@@ -64,6 +64,7 @@ class frmsettings : public ui::Form {
   void SelectAllInternetExplorer();
   bool Confirm(const std::wstring& question);
   void AskOnLeaving();
+  bool HasFocusInside() const;
   void AddFiles();
   void AddFolders();
   void AddCustomRow(const std::wstring& path, const std::wstring& type);

@@ -261,6 +261,58 @@ TEST_F(SettingsDialogTest, LeavingATickedFavoritesOrDownloadedFilesBoxAsksFirst)
   EXPECT_EQ(Get(L"EXPLORER", L"downloaded"), L"1");
 }
 
+TEST_F(SettingsDialogTest, TheFocusLeaveQuestionComesBeforeTheCommandTheFocusMovedTo) {
+  auto dialog = Open();
+  dialog->Show();
+  // A real box handles the queued messages while it is open.
+  prompts.OnShow = [] { platform::PumpPendingMessages(); };
+  dialog->Find(L"Check5")->Focus();
+  dialog->Find(L"Check5")->Click();
+  // The "Options" button opens the keep list only once the question is settled.
+  prompts.Answers = {PromptResult::Ok};
+  dialog->Find(L"Command7")->Focus();
+  dialog->Find(L"Command7")->Click();
+  EXPECT_EQ(urlKeepListShown, 1);
+  ASSERT_EQ(prompts.Boxes.size(), 1u);  // asked within the click, nothing left queued for later
+  EXPECT_EQ(prompts.Boxes[0].Text, L"Are you sure delete IE Favorites?");
+  platform::PumpPendingMessages();
+  EXPECT_EQ(prompts.Boxes.size(), 1u);  // asked once
+
+  // Leaving the box for "Select all of the above": the leaving question first,
+  // then the two of the select-all box, whose answers stand.
+  dialog->Find(L"Check5")->Focus();
+  prompts.Answers = {PromptResult::Cancel, PromptResult::Ok, PromptResult::Cancel};
+  dialog->Find(L"Check9")->Focus();
+  dialog->Find(L"Check9")->Click();
+  platform::PumpPendingMessages();
+  ASSERT_EQ(prompts.Boxes.size(), 4u);
+  EXPECT_EQ(prompts.Boxes[1].Text, L"Are you sure delete IE Favorites?");
+  EXPECT_EQ(prompts.Boxes[2].Text, L"Are you sure delete IE Favorites?");
+  EXPECT_EQ(prompts.Boxes[3].Text, L"Are you sure delete Downloaded Files?");
+  EXPECT_TRUE(Ticked(*dialog, L"Check5"));
+  EXPECT_FALSE(Ticked(*dialog, L"Check7"));
+}
+
+TEST_F(SettingsDialogTest, FocusGoingToAnotherWindowAsksNothingUntilTheDialogIsUsedAgain) {
+  auto dialog = Open();
+  dialog->Show();
+  dialog->Find(L"Check5")->Focus();
+  dialog->Find(L"Check5")->Click();
+  HWND other = CreateWindowExW(0, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(other, nullptr);
+  SetFocus(other);
+  platform::PumpPendingMessages();
+  EXPECT_TRUE(prompts.Boxes.empty());  // the user switched windows: no question behind their back
+  DestroyWindow(other);
+
+  prompts.Answers = {PromptResult::Cancel};
+  dialog->Find(L"Command1")->Click();
+  ASSERT_EQ(prompts.Boxes.size(), 1u);
+  EXPECT_EQ(prompts.Boxes[0].Text, L"Are you sure delete IE Favorites?");
+  EXPECT_EQ(Get(L"EXPLORER", L"favorites"), L"0");
+}
+
 TEST_F(SettingsDialogTest, MailReadersWithoutTheirRegistryValueAreDisabledAndStoredAsZero) {
   Set(L"outlook", L"address", L"1");
   Set(L"outlook", L"signatures", L"1");
