@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "engine/CleaningRun.h"
+#include "engine/CookieFiles.h"
 #include "engine/items/ExplorerSteps.h"
 #include "engine/items/ItemHandlers.h"
 #include "platform/Files.h"
@@ -294,6 +295,29 @@ TEST_F(ExplorerItemsTest, AKeepFileThatCannotBeReadSparesWhatItMayKeep) {
   EXPECT_EQ(context.Totals.ReleasedBytes, 0);
   EXPECT_EQ(test::StringValues(kHkeyCurrentUser, kTypedUrls), (Values{{L"url1", L"http://kept/"}}));
   EXPECT_EQ(context.Totals.CleanedRegistryKeys, 3);
+}
+
+TEST_F(ExplorerItemsTest, ACookieKeptFromTheDialogsListIsSparedWhateverTheFolderValueEndsWith) {
+  const std::wstring folder = Folder(L"Cookies");
+  Make(folder + L"\\ann@kept[1].txt", 10);
+  Make(folder + L"\\ann@gone[1].txt", 20);
+  for (const std::wstring& value : {folder + L"\\", L"  " + folder + L"  "}) {
+    cookies.Set(value);
+    context.Totals = {};
+    // What the cookie keep dialog offers and stores for the kept file.
+    const std::vector<std::wstring> offered = engine::CookieFilesOffered(engine::CookieFolder());
+    const auto kept = std::find_if(offered.begin(), offered.end(), [](const std::wstring& path) {
+      return path.find(L"ann@kept[1].txt") != std::wstring::npos;
+    });
+    ASSERT_NE(kept, offered.end());
+    test::WriteFileBytes(settings::CookieKeepFile(context.AppPath), platform::ToAnsi(*kept + L"\r\n"));
+
+    EXPECT_EQ(Run(L"cookies"), L"Done");
+    EXPECT_TRUE(test::Exists(folder + L"\\ann@kept[1].txt"));
+    EXPECT_FALSE(test::Exists(folder + L"\\ann@gone[1].txt"));
+    Make(folder + L"\\ann@gone[1].txt", 20);
+    EXPECT_EQ(context.Totals.ReleasedBytes, 20);
+  }
 }
 
 TEST_F(ExplorerItemsTest, WithoutAKeepFileEveryCookieGoes) {
