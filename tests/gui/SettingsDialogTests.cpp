@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "dialogs/frmsettings.h"
@@ -98,6 +99,20 @@ TEST_F(SettingsDialogTest, ShowsEveryCatalogueBoxInItsGroupFrameOnItsTab) {
     HWND frame = GetParent(control->Hwnd());
     GetWindowTextW(FindWindowExW(frame, nullptr, L"Button", nullptr), caption, 256);
     EXPECT_STREQ(caption, ItemCatalogue::GroupOf(box).Caption) << box.BoxName;
+    // ... on the page of its tab, and a browser's on the page of its sub-tab.
+    const settings::ItemGroup& group = ItemCatalogue::GroupOf(box);
+    const auto tabCaptions = ItemCatalogue::TabCaptions();
+    const auto tab = std::find(tabCaptions.begin(), tabCaptions.end(), std::wstring_view(group.Tab));
+    ASSERT_NE(tab, tabCaptions.end()) << box.BoxName;
+    const std::wstring page = L"Page" + std::to_wstring(tab - tabCaptions.begin() + 1);
+    EXPECT_TRUE(IsChild(dialog->Find(page)->Hwnd(), control->Hwnd())) << box.BoxName << L" " << page;
+    if (group.SubTab) {
+      const auto subTabs = ItemCatalogue::BrowserTabCaptions();
+      const auto subTab = std::find(subTabs.begin(), subTabs.end(), std::wstring_view(group.SubTab));
+      ASSERT_NE(subTab, subTabs.end()) << box.BoxName;
+      const std::wstring browserPage = L"BrowserPage" + std::to_wstring(subTab - subTabs.begin() + 1);
+      EXPECT_TRUE(IsChild(dialog->Find(browserPage)->Hwnd(), control->Hwnd())) << box.BoxName;
+    }
   }
   // Screen order: the left column top to bottom, then the right column.
   auto top = [&](const wchar_t* box) {
@@ -121,9 +136,13 @@ TEST_F(SettingsDialogTest, ShowsEveryCatalogueBoxInItsGroupFrameOnItsTab) {
   EXPECT_TRUE(dialog->HasMenuEntry(L"addfolders"));
 
   // Choosing a tab shows its page only.
+  dialog->Show();
   EXPECT_TRUE(dialog->Find(L"Check1")->Enabled());
-  EXPECT_TRUE(IsWindowVisible(dialog->Find(L"Check1")->Hwnd()) || !dialog->IsVisible());
+  EXPECT_TRUE(IsWindowVisible(dialog->Find(L"Check1")->Hwnd()));
+  EXPECT_FALSE(IsWindowVisible(dialog->Find(L"Check42")->Hwnd()));  // "Firefox" sub-tab
+  EXPECT_FALSE(IsWindowVisible(dialog->Find(L"Check24")->Hwnd()));  // "Windows" tab
   tabs.Select(1);
+  EXPECT_TRUE(IsWindowVisible(dialog->Find(L"Check24")->Hwnd()));
   EXPECT_FALSE(dialog->Find(L"Page1")->Visible());
   EXPECT_TRUE(dialog->Find(L"Page2")->Visible());
   browsers.Select(9);
