@@ -534,8 +534,7 @@ Timer* Form::FindTimer(const std::wstring& name) const {
   return nullptr;
 }
 
-void Form::AddMenu(const std::wstring& caption, std::vector<MenuEntry> entries) {
-  if (!menuBar_) menuBar_ = CreateMenu();
+HMENU Form::BuildMenu(std::vector<MenuEntry>& entries) {
   HMENU popup = CreatePopupMenu();
   for (MenuEntry& entry : entries) {
     if (entry.Name.empty()) {
@@ -547,6 +546,12 @@ void Form::AddMenu(const std::wstring& caption, std::vector<MenuEntry> entries) 
     menuCommands_[id] = std::move(entry.OnClick);
     AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(id), entry.Caption.c_str());
   }
+  return popup;
+}
+
+void Form::AddMenu(const std::wstring& caption, std::vector<MenuEntry> entries) {
+  if (!menuBar_) menuBar_ = CreateMenu();
+  HMENU popup = BuildMenu(entries);
   AppendMenuW(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), caption.c_str());
   if (hwnd_) {
     // The menu bar must not eat into the client area the controls were laid out in.
@@ -572,17 +577,7 @@ bool Form::InvokeMenu(const std::wstring& name) {
 bool Form::HasMenuEntry(const std::wstring& name) const { return menuIds_.count(name) != 0; }
 
 void Form::AddPopupMenu(const std::wstring& name, std::vector<MenuEntry> entries) {
-  HMENU popup = CreatePopupMenu();
-  for (MenuEntry& entry : entries) {
-    if (entry.Name.empty()) {
-      AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-      continue;
-    }
-    int id = nextId_++;
-    menuIds_[entry.Name] = id;
-    menuCommands_[id] = std::move(entry.OnClick);
-    AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(id), entry.Caption.c_str());
-  }
+  HMENU popup = BuildMenu(entries);
   if (HMENU old = popupMenus_[name]) DestroyMenu(old);
   popupMenus_[name] = popup;
 }

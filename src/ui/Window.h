@@ -241,6 +241,8 @@ class Form {
   template <class T>
   T& Add(Kind kind, const std::wstring& name);
   void ApplyFont(HWND hwnd);
+  // A pop-up menu of `entries`, their names and commands registered.
+  HMENU BuildMenu(std::vector<MenuEntry>& entries);
 
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
