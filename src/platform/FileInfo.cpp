@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/DateTimeText.h"
+
 #include <algorithm>
 
 namespace platform {
@@ -72,13 +74,7 @@ std::optional<std::wstring> LastModifiedText(const std::wstring& path) {
   if (!FileTimeToSystemTime(&data.ftLastWriteTime, &utc) ||
       !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local))
     return std::nullopt;
-  wchar_t date[128] = {};
-  wchar_t time[128] = {};
-  if (GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &local, nullptr, date, 128) == 0) date[0] = 0;
-  if (GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &local, nullptr, time, 128) == 0) time[0] = 0;
-  std::wstring text = date;
-  if (!text.empty() && time[0]) text += L' ';
-  text += time;
+  std::wstring text = DateTimeText(local);
   if (text.empty()) return std::nullopt;
   return text;
 }

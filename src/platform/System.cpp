@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/DateTimeText.h"
+
 #include <vector>
 
 namespace platform {
@@ -64,10 +66,14 @@ std::wstring ProcessCommandLine() {
 std::wstring NowAsText() {
   SYSTEMTIME now{};
   GetLocalTime(&now);
+  return DateTimeText(now);
+}
+
+std::wstring DateTimeText(const SYSTEMTIME& local) {
   wchar_t date[128] = {};
   wchar_t time[128] = {};
-  if (GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &now, nullptr, date, 128) == 0) date[0] = 0;
-  if (GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &now, nullptr, time, 128) == 0) time[0] = 0;
+  if (GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &local, nullptr, date, 128) == 0) date[0] = 0;
+  if (GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &local, nullptr, time, 128) == 0) time[0] = 0;
   std::wstring text = date;
   if (!text.empty() && time[0]) text += L' ';
   text += time;
